@@ -1,0 +1,17 @@
+# Cross-build for Windows with Debian's mingw-w64 (posix thread model).
+# TINTLET_ARCH picks the target: i686 (the shipped build) or x86_64.
+set(CMAKE_SYSTEM_NAME Windows)
+if(NOT TINTLET_ARCH)
+  set(TINTLET_ARCH i686)
+endif()
+set(CMAKE_TRY_COMPILE_PLATFORM_VARIABLES TINTLET_ARCH)
+set(CMAKE_SYSTEM_PROCESSOR ${TINTLET_ARCH})
+set(_triple ${TINTLET_ARCH}-w64-mingw32)
+set(CMAKE_C_COMPILER ${_triple}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${_triple}-g++-posix)
+set(CMAKE_RC_COMPILER ${_triple}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${_triple})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-exec)

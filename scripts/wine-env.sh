@@ -1,0 +1,65 @@
+# Sourced by every script that runs Windows programs: the one place that knows how
+# Tintlet meets Wine and the X server. Functions:
+#   tintlet_wine_arch       the build this machine can run (i686 or x86_64)
+#   tintlet_prefix          make the private Wine prefix once
+#   tintlet_xvfb_start      start a private Xvfb, export DISPLAY
+#   tintlet_stop            stop what this shell started (wineserver, Xvfb)
+
+TINTLET_ROOT=${TINTLET_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]:-$0}")/.." && pwd)}
+TINTLET_BUILD=${TINTLET_BUILD:-$TINTLET_ROOT/build}
+export WINEPREFIX=${TINTLET_WINEPREFIX:-$TINTLET_BUILD/wineprefix}
+export WINEDEBUG=-all
+# No Mono or Gecko installer dialogs: nothing here needs them.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+# Some kernels run no 32-bit processes at all (ia32 emulation off); there the
+# 64-bit build of the same sources stands in for the shipped 32-bit one.
+tintlet_wine_arch() {
+  if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    echo i686
+  else
+    echo x86_64
+  fi
+}
+
+if [ "$(tintlet_wine_arch)" = i686 ]; then
+  WINE=/usr/lib/wine/wine
+else
+  WINE=/usr/lib/wine/wine64
+  export WINELOADER=$WINE
+fi
+export WINE
+
+tintlet_prefix() {
+  [ -f "$WINEPREFIX/.tintlet-ready" ] && return 0
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  echo "wine: creating the private prefix $WINEPREFIX (once)"
+  "$WINE" wineboot -i >"$TINTLET_BUILD/wineboot.log" 2>&1 || true
+  wineserver -w
+  [ -f "$WINEPREFIX/system.reg" ] || { echo "wine: prefix creation failed, see $TINTLET_BUILD/wineboot.log" >&2; return 1; }
+  touch "$WINEPREFIX/.tintlet-ready"
+}
+
+tintlet_xvfb_start() {
+  local n=${1:-90}
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  mkdir -p "$TINTLET_BUILD"
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$TINTLET_BUILD/xvfb-$n.log" 2>&1 </dev/null &
+  TINTLET_XVFB_PID=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 100); do
+    [ -e "/tmp/.X11-unix/X$n" ] && return 0
+    sleep 0.1
+  done
+  echo "xvfb: display :$n did not come up" >&2
+  return 1
+}
+
+tintlet_stop() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "${TINTLET_XVFB_PID:-}" ]; then
+    kill "$TINTLET_XVFB_PID" 2>/dev/null || true
+    wait "$TINTLET_XVFB_PID" 2>/dev/null || true
+    TINTLET_XVFB_PID=
+  fi
+}
