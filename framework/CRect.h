@@ -1,0 +1,53 @@
+// A rectangle whose right and bottom edges are exclusive, usable wherever a RECT is.
+#pragma once
+#include <windows.h>
+
+#include "CSize.h"
+
+class CRect : public RECT
+{
+public:
+    CRect()
+    {
+        ::SetRectEmpty(this);
+    }
+    CRect(int l, int t, int r, int b)
+    {
+        ::SetRect(this, l, t, r, b);
+    }
+    CRect(const RECT& src)
+    {
+        ::CopyRect(this, &src);
+    }
+
+    int Width() const
+    {
+        return right - left;
+    }
+    int Height() const
+    {
+        return bottom - top;
+    }
+    CSize Size() const
+    {
+        return CSize(Width(), Height());
+    }
+    operator LPRECT()
+    {
+        return this;
+    }
+    operator LPCRECT() const
+    {
+        return this;
+    }
+
+    // Moves each side inwards (Deflate) or outwards (Inflate) by x and y.
+    void DeflateRect(int x, int y)
+    {
+        ::InflateRect(this, -x, -y);
+    }
+    void InflateRect(int x, int y)
+    {
+        ::InflateRect(this, x, y);
+    }
+};

@@ -1,0 +1,41 @@
+// A counted UTF-16 string. The buffer only grows, so reformatting a string that is
+// already long enough (the readouts, on every mouse move) never allocates.
+#pragma once
+#include <windows.h>
+
+class CString
+{
+public:
+    CString();
+    CString(LPCTSTR psz);
+    CString(const CString& src);
+    ~CString();
+    const CString& operator=(const CString& src);
+    const CString& operator=(LPCTSTR psz);
+
+    int GetLength() const;
+    BOOL IsEmpty() const;
+    operator LPCTSTR() const;
+
+    // Reads string resource nID; on failure the string is empty and FALSE returned.
+    BOOL LoadString(UINT nID);
+    // printf-style formatting into this string's own buffer.
+    void Format(LPCTSTR pszFormat, ...);
+    // Direct access for APIs that write into a caller's buffer: room for at least
+    // nMinBufLength characters plus the terminator. Returns NULL if that memory
+    // cannot be had. ReleaseBuffer(-1) takes the length from the terminator.
+    LPTSTR GetBuffer(int nMinBufLength);
+    void ReleaseBuffer(int nNewLength = -1);
+
+private:
+    BOOL Reserve(int nChars);
+    void Assign(LPCTSTR psz, int nLength);
+
+    LPTSTR m_pchData; // heap block of m_nCapacity + 1 characters, or the shared empty string
+    int m_nLength;
+    int m_nCapacity;
+};
+
+bool operator==(const CString& s1, const CString& s2);
+bool operator==(const CString& s1, LPCTSTR s2);
+bool operator==(LPCTSTR s1, const CString& s2);

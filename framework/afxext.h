@@ -1,0 +1,5 @@
+// Framework extensions: the bitmap button.
+#pragma once
+#include "afxwin.h"
+
+#include "CBitmapButton.h"

@@ -1,0 +1,13 @@
+// The framework umbrella header: everything program code needs from the framework.
+#pragma once
+#include <windows.h>
+
+#include "CString.h"
+#include "CPoint.h"
+#include "CSize.h"
+#include "CRect.h"
+#include "CGdiObject.h"
+#include "CBitmap.h"
+#include "CFont.h"
+#include "CDC.h"
+#include "CPaintDC.h"
