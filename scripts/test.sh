@@ -5,7 +5,7 @@ set -u
 dir=$1; shift
 . "$(dirname "$0")/wine-env.sh"
 trap tintlet_stop EXIT INT TERM
-tintlet_prefix || exit 1
 tintlet_xvfb_start 90 || exit 1
+tintlet_prefix || exit 1
 wineserver -p60 >/dev/null 2>&1 </dev/null
 ctest --test-dir "$dir" --output-on-failure --no-tests=error "$@"

@@ -9,6 +9,7 @@ TINTLET_ROOT=${TINTLET_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]:-$0}")/.." && pwd
 TINTLET_BUILD=${TINTLET_BUILD:-$TINTLET_ROOT/build}
 export WINEPREFIX=${TINTLET_WINEPREFIX:-$TINTLET_BUILD/wineprefix}
 export WINEDEBUG=-all
+TINTLET_SCREEN=1024x768
 # No Mono or Gecko installer dialogs: nothing here needs them.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
@@ -37,6 +38,11 @@ tintlet_prefix() {
   "$WINE" wineboot -i >"$TINTLET_BUILD/wineboot.log" 2>&1 || true
   wineserver -w
   [ -f "$WINEPREFIX/system.reg" ] || { echo "wine: prefix creation failed, see $TINTLET_BUILD/wineboot.log" >&2; return 1; }
+  # Every Tintlet window lives in one Wine virtual desktop the size of the X screen,
+  # so Windows screen coordinates are X coordinates and Wine draws captions itself.
+  "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$TINTLET_SCREEN" /f >/dev/null 2>&1
+  wineserver -w
   touch "$WINEPREFIX/.tintlet-ready"
 }
 
@@ -44,7 +50,7 @@ tintlet_xvfb_start() {
   local n=${1:-90}
   while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
   mkdir -p "$TINTLET_BUILD"
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$TINTLET_BUILD/xvfb-$n.log" 2>&1 </dev/null &
+  Xvfb ":$n" -screen 0 "${TINTLET_SCREEN}x24" -nolisten tcp >"$TINTLET_BUILD/xvfb-$n.log" 2>&1 </dev/null &
   TINTLET_XVFB_PID=$!
   export DISPLAY=":$n"
   for _ in $(seq 100); do

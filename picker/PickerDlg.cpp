@@ -1,0 +1,122 @@
+#include "picker/PickerDlg.h"
+
+#include "res/resource.h"
+
+namespace
+{
+HANDLE LoadOwnImage(UINT nID, UINT type, int cxMetric, int cyMetric)
+{
+    return LoadImageW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(nID), type, GetSystemMetrics(cxMetric),
+                      GetSystemMetrics(cyMetric), LR_DEFAULTCOLOR);
+}
+} // namespace
+
+CPickerDlg::CPickerDlg(CWnd* pParent)
+    : CDialog(IDD_PICKER_DIALOG, pParent)
+{
+    m_hIcon = (HICON)LoadOwnImage(IDR_MAINFRAME, IMAGE_ICON, SM_CXICON, SM_CYICON);
+    m_hSmallIcon = (HICON)LoadOwnImage(IDR_MAINFRAME, IMAGE_ICON, SM_CXSMICON, SM_CYSMICON);
+    m_hIconEmpty = (HICON)LoadOwnImage(IDI_PICKER_EMPTY, IMAGE_ICON, SM_CXICON, SM_CYICON);
+    m_hIconPicker = (HICON)LoadOwnImage(IDI_PICKER, IMAGE_ICON, SM_CXICON, SM_CYICON);
+    m_hPickerCursor = (HCURSOR)LoadOwnImage(IDC_PICKER_CURSOR, IMAGE_CURSOR, SM_CXCURSOR, SM_CYCURSOR);
+    m_hPrevCursor = NULL;
+    m_bDragging = false;
+    m_bAlwaysOnTop = true;
+}
+
+CPickerDlg::~CPickerDlg()
+{
+    if (m_hIcon)
+        DestroyIcon(m_hIcon);
+    if (m_hSmallIcon)
+        DestroyIcon(m_hSmallIcon);
+    if (m_hIconEmpty)
+        DestroyIcon(m_hIconEmpty);
+    if (m_hIconPicker)
+        DestroyIcon(m_hIconPicker);
+    if (m_hPickerCursor)
+        DestroyCursor(m_hPickerCursor);
+}
+
+void CPickerDlg::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Control(pDX, IDC_PICKER, m_wndPicker);
+}
+
+BEGIN_MESSAGE_MAP(CPickerDlg, CDialog)
+    ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+END_MESSAGE_MAP()
+
+BOOL CPickerDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    CMenu* pSysMenu = GetSystemMenu(FALSE);
+    if (pSysMenu != NULL)
+    {
+        pSysMenu->DeleteMenu(SC_SIZE, MF_BYCOMMAND);
+        pSysMenu->DeleteMenu(SC_MAXIMIZE, MF_BYCOMMAND);
+        pSysMenu->AppendMenu(MF_SEPARATOR);
+        CString strItem;
+        strItem.LoadString(IDS_ALWAYS_ON_TOP);
+        pSysMenu->AppendMenu(MF_STRING, IDM_ALWAYS_ON_TOP, strItem);
+        strItem.LoadString(IDS_ABOUTBOX);
+        pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strItem);
+    }
+
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hSmallIcon, FALSE);
+
+    UpdateTopmost();
+    return TRUE;
+}
+
+void CPickerDlg::UpdateTopmost()
+{
+    SetWindowPos(m_bAlwaysOnTop ? &wndTopMost : &wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    CMenu* pSysMenu = GetSystemMenu(FALSE);
+    if (pSysMenu != NULL)
+        pSysMenu->CheckMenuItem(IDM_ALWAYS_ON_TOP, MF_BYCOMMAND | (m_bAlwaysOnTop ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void CPickerDlg::OnSysCommand(UINT nID, LPARAM /*lParam*/)
+{
+    // The system keeps its own flags in the low four bits of menu commands.
+    switch (nID & 0xFFF0)
+    {
+    case IDM_ALWAYS_ON_TOP:
+        m_bAlwaysOnTop = !m_bAlwaysOnTop;
+        UpdateTopmost();
+        break;
+    default:
+        Default();
+        break;
+    }
+}
+
+void CPickerDlg::OnPaint()
+{
+    if (!IsIconic())
+    {
+        Default();
+        return;
+    }
+
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, (WPARAM)dc.GetSafeHdc(), 0);
+
+    int cxIcon = GetSystemMetrics(SM_CXICON);
+    int cyIcon = GetSystemMetrics(SM_CYICON);
+    CRect rect;
+    GetClientRect(&rect);
+    int x = (rect.Width() - cxIcon + 1) / 2;
+    int y = (rect.Height() - cyIcon + 1) / 2;
+    DrawIcon(dc.GetSafeHdc(), x, y, m_hIcon);
+}
+
+HCURSOR CPickerDlg::OnQueryDragIcon()
+{
+    return (HCURSOR)m_hSmallIcon;
+}

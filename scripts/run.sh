@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Runs Tintlet.exe under Wine. With a display: until the dialog is closed.
+# Headless: on a private Xvfb, saves a screenshot of the dialog, then closes it.
+# Usage: run.sh PATH/TO/Tintlet.exe
+set -u
+exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+bin=$(dirname "$exe")
+. "$(dirname "$0")/wine-env.sh"
+trap tintlet_stop EXIT INT TERM
+
+if [ -n "${DISPLAY:-}" ]; then
+  tintlet_prefix || exit 1
+  "$WINE" "$exe"
+  exit 0
+fi
+
+tintlet_xvfb_start 90 || exit 1
+tintlet_prefix || exit 1
+"$WINE" "$exe" >"$TINTLET_BUILD/run.log" 2>&1 </dev/null &
+app=$!
+if ! rect=$("$WINE" "$bin/winprobe.exe" wait Tintlet 30000 | tr -d '\r'); then
+  echo "run: the Tintlet dialog did not appear" >&2
+  exit 1
+fi
+sleep 1
+read -r left top right bottom <<<"$rect"
+shot="$TINTLET_BUILD/tintlet.png"
+/usr/bin/import -display "$DISPLAY" -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$shot"
+echo "run: Tintlet is up; screenshot saved to $shot"
+"$WINE" "$bin/winprobe.exe" close Tintlet
+wait "$app"

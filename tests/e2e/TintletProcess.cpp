@@ -1,0 +1,99 @@
+#include "e2e/TintletProcess.h"
+
+#include "support/Pump.h"
+
+namespace
+{
+struct Search
+{
+    DWORD pid;
+    HWND found;
+    int count;
+};
+
+BOOL CALLBACK CollectVisible(HWND hwnd, LPARAM lp)
+{
+    Search* s = (Search*)lp;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == s->pid && IsWindowVisible(hwnd))
+    {
+        if (!s->found)
+            s->found = hwnd;
+        ++s->count;
+    }
+    return TRUE;
+}
+} // namespace
+
+std::wstring WindowsPath(const char* unixPath)
+{
+    std::wstring path = L"Z:";
+    for (const char* p = unixPath; *p; ++p)
+        path += (*p == '/') ? L'\\' : (wchar_t)*p;
+    return path;
+}
+
+TintletProcess::TintletProcess(const std::wstring& args)
+    : m_pi(), m_hwnd(NULL)
+{
+    std::wstring exe = WindowsPath(TINTLET_EXE);
+    std::wstring cmd = L"\"" + exe + L"\"" + (args.empty() ? L"" : L" " + args);
+    STARTUPINFOW si = {sizeof si};
+    if (!CreateProcessW(exe.c_str(), &cmd[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &m_pi))
+        return;
+    Search s = {m_pi.dwProcessId, NULL, 0};
+    PumpUntil(
+        [&] {
+            s.found = NULL;
+            EnumWindows(CollectVisible, (LPARAM)&s);
+            return s.found != NULL;
+        },
+        20000);
+    m_hwnd = s.found;
+    WaitForInputIdle(m_pi.hProcess, 5000);
+}
+
+TintletProcess::~TintletProcess()
+{
+    if (!m_pi.hProcess)
+        return;
+    if (WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT)
+    {
+        TerminateProcess(m_pi.hProcess, 1);
+        WaitForSingleObject(m_pi.hProcess, 5000);
+    }
+    CloseHandle(m_pi.hThread);
+    CloseHandle(m_pi.hProcess);
+}
+
+bool TintletProcess::WaitForExit(DWORD ms)
+{
+    return m_pi.hProcess && WaitForSingleObject(m_pi.hProcess, ms) == WAIT_OBJECT_0;
+}
+
+DWORD TintletProcess::ExitCode() const
+{
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(m_pi.hProcess, &code);
+    return code;
+}
+
+int TintletProcess::VisibleWindowCount() const
+{
+    Search s = {m_pi.dwProcessId, NULL, 0};
+    EnumWindows(CollectVisible, (LPARAM)&s);
+    return s.count;
+}
+
+void TintletProcess::PressKey(WORD vk) const
+{
+    SetForegroundWindow(m_hwnd);
+    PumpUntil([&] { return GetForegroundWindow() == m_hwnd; }, 2000);
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = vk;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+    PumpMessages(100);
+}

@@ -1,0 +1,32 @@
+// The real Tintlet.exe, started as a separate process in the Wine desktop the tests
+// share, and looked at from outside as a user (or a screen reader) would.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+class TintletProcess
+{
+public:
+    // Starts Tintlet.exe with `args` after the program name and waits for its dialog.
+    explicit TintletProcess(const std::wstring& args = L"");
+    // Ends the process if a test left it running.
+    ~TintletProcess();
+
+    HWND Dialog() const { return m_hwnd; }
+    HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
+    // Whether the process has ended within `ms`; also true when no window of it is left.
+    bool WaitForExit(DWORD ms = 10000);
+    DWORD ExitCode() const;
+    // Visible top-level windows the process still owns.
+    int VisibleWindowCount() const;
+    // Sends real key strokes to the dialog after bringing it to the front.
+    void PressKey(WORD vk) const;
+
+private:
+    PROCESS_INFORMATION m_pi;
+    HWND m_hwnd;
+};
+
+// The Windows path of a file given by its Unix path (Wine maps / to drive Z:).
+std::wstring WindowsPath(const char* unixPath);
