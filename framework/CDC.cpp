@@ -2,68 +2,45 @@
 
 #include "CBitmap.h"
 #include "CFont.h"
+#include "HandleMap.h"
 
 namespace
 {
-// Wrappers made for handles nobody here owns, kept one per handle until the framework
-// goes idle, when their handles are detached and the wrappers deleted.
-template <class T, class H> class TempMap
+// Views of DCs and GDI objects nobody here owns, made on demand and released when
+// the message loop goes idle, without touching their handles.
+void* NewTempDC(HANDLE h)
 {
-public:
-    explicit constexpr TempMap(H T::*member) : m_member(member), m_items(NULL), m_count(0), m_capacity(0)
-    {
-    }
+    CDC* p = new CDC;
+    if (p)
+        p->m_hDC = (HDC)h;
+    return p;
+}
 
-    T* FromHandle(H h)
-    {
-        if (!h)
-            return NULL;
-        for (int i = 0; i < m_count; ++i)
-            if (m_items[i]->*m_member == h)
-                return m_items[i];
-        if (m_count == m_capacity && !Grow())
-            return NULL;
-        T* p = new T;
-        if (!p)
-            return NULL;
-        p->*m_member = h;
-        m_items[m_count++] = p;
-        return p;
-    }
+void DeleteTempDC(void* pObject)
+{
+    CDC* p = (CDC*)pObject;
+    p->m_hDC = NULL;
+    delete p;
+}
 
-    void DeleteAll()
-    {
-        for (int i = 0; i < m_count; ++i)
-        {
-            m_items[i]->*m_member = NULL;
-            delete m_items[i];
-        }
-        m_count = 0;
-    }
+template <class T> void* NewTempGdi(HANDLE h)
+{
+    T* p = new T;
+    if (p)
+        p->m_hObject = h;
+    return p;
+}
 
-private:
-    bool Grow()
-    {
-        int capacity = m_capacity ? m_capacity * 2 : 8;
-        HANDLE heap = GetProcessHeap();
-        void* p = m_items ? HeapReAlloc(heap, 0, m_items, capacity * sizeof(T*))
-                          : HeapAlloc(heap, 0, capacity * sizeof(T*));
-        if (!p)
-            return false;
-        m_items = (T**)p;
-        m_capacity = capacity;
-        return true;
-    }
+template <class T> void DeleteTempGdi(void* pObject)
+{
+    T* p = (T*)pObject;
+    p->m_hObject = NULL;
+    delete p;
+}
 
-    H T::*m_member;
-    T** m_items;
-    int m_count;
-    int m_capacity;
-};
-
-TempMap<CDC, HDC> s_tempDCs(&CDC::m_hDC);
-TempMap<CBitmap, HGDIOBJ> s_tempBitmaps(&CBitmap::m_hObject);
-TempMap<CFont, HGDIOBJ> s_tempFonts(&CFont::m_hObject);
+CHandleMap s_dcMap(NewTempDC, DeleteTempDC);
+CHandleMap s_bitmapMap(NewTempGdi<CBitmap>, DeleteTempGdi<CBitmap>);
+CHandleMap s_fontMap(NewTempGdi<CFont>, DeleteTempGdi<CFont>);
 } // namespace
 
 CDC::CDC() : m_hDC(NULL)
@@ -77,14 +54,14 @@ CDC::~CDC()
 
 CDC* CDC::FromHandle(HDC hDC)
 {
-    return s_tempDCs.FromHandle(hDC);
+    return (CDC*)s_dcMap.FromHandle(hDC);
 }
 
 void CDC::DeleteTempMap()
 {
-    s_tempDCs.DeleteAll();
-    s_tempBitmaps.DeleteAll();
-    s_tempFonts.DeleteAll();
+    s_dcMap.DeleteTemp();
+    s_bitmapMap.DeleteTemp();
+    s_fontMap.DeleteTemp();
 }
 
 HDC CDC::GetSafeHdc() const
@@ -110,12 +87,12 @@ BOOL CDC::DeleteDC()
 
 CBitmap* CDC::SelectObject(CBitmap* pBitmap)
 {
-    return s_tempBitmaps.FromHandle(::SelectObject(m_hDC, pBitmap ? pBitmap->m_hObject : NULL));
+    return (CBitmap*)s_bitmapMap.FromHandle(::SelectObject(m_hDC, pBitmap ? pBitmap->m_hObject : NULL));
 }
 
 CFont* CDC::SelectObject(CFont* pFont)
 {
-    return s_tempFonts.FromHandle(::SelectObject(m_hDC, pFont ? pFont->m_hObject : NULL));
+    return (CFont*)s_fontMap.FromHandle(::SelectObject(m_hDC, pFont ? pFont->m_hObject : NULL));
 }
 
 void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr)
