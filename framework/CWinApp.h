@@ -32,7 +32,7 @@ HINSTANCE AfxGetResourceHandle();
 // The module that holds the resource (the resource handle when none does).
 HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
-// Takes one message from the queue, deleting temporary wrappers first when the queue
-// is empty, and routes it: PreTranslateMessage up to hWndStop, then dispatch.
-// FALSE when the message was WM_QUIT (it is posted again for any outer loop).
-BOOL AfxPumpMessage(HWND hWndStop);
+// Takes one message from the queue into msg and routes it: PreTranslateMessage up to
+// hWndStop, then dispatch. When the queue is empty and no handler is running, first
+// deletes the temporary wrappers. FALSE when the message was WM_QUIT.
+BOOL AfxPumpMessage(HWND hWndStop, MSG& msg);

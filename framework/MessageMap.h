@@ -52,7 +52,14 @@ protected:                                                                      
     static const AFX_MSGMAP* GetThisMessageMap();                                                            \
     virtual const AFX_MSGMAP* GetMessageMap() const;
 
+// Entries keep handlers under one generic member pointer type on purpose; the casts
+// are undone, to the very same type, when a message is dispatched.
+#define AFX_MSGMAP_CASTS_BEGIN                                                                               \
+    _Pragma("GCC diagnostic push") _Pragma("GCC diagnostic ignored \"-Wcast-function-type\"")
+#define AFX_MSGMAP_CASTS_END _Pragma("GCC diagnostic pop")
+
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                               \
+    AFX_MSGMAP_CASTS_BEGIN                                                                                   \
     const AFX_MSGMAP* theClass::GetMessageMap() const                                                        \
     {                                                                                                        \
         return GetThisMessageMap();                                                                          \
@@ -69,7 +76,8 @@ protected:                                                                      
     ;                                                                                                        \
     static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};            \
     return &messageMap;                                                                                      \
-    }
+    }                                                                                                        \
+    AFX_MSGMAP_CASTS_END
 
 #define AFX_MSG_ENTRY(msg, code, id, sig, type, fn)                                                          \
     {msg, code, id, sig, reinterpret_cast<AFX_PMSGW>(static_cast<type>(&ThisClass::fn))},

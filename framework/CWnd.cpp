@@ -1,0 +1,505 @@
+#include "CWnd.h"
+
+#include "CDC.h"
+#include "CMenu.h"
+#include "CPoint.h"
+#include "CString.h"
+#include "HandleMap.h"
+
+namespace
+{
+void* NewTempWnd(HANDLE h)
+{
+    CWnd* pWnd = new CWnd;
+    pWnd->m_hWnd = static_cast<HWND>(h);
+    return pWnd;
+}
+
+void DeleteTempWnd(void* pObject)
+{
+    CWnd* pWnd = static_cast<CWnd*>(pObject);
+    pWnd->m_hWnd = NULL;
+    delete pWnd;
+}
+
+CHandleMap s_wndMap(NewTempWnd, DeleteTempWnd);
+
+// The message the innermost framework window procedure is handling, for Default().
+thread_local MSG t_msgCur;
+
+// Reads a window's whole text into rString; returns its length.
+int ReadWindowText(HWND hWnd, CString& rString)
+{
+    int nLength = hWnd ? GetWindowTextLengthW(hWnd) : 0;
+    LPTSTR pBuffer = rString.GetBuffer(nLength);
+    if (!pBuffer)
+        return 0;
+    pBuffer[0] = 0;
+    if (hWnd)
+        GetWindowTextW(hWnd, pBuffer, nLength + 1);
+    rString.ReleaseBuffer();
+    return rString.GetLength();
+}
+
+BOOL CALLBACK SendToDescendant(HWND hWnd, LPARAM lParam)
+{
+    const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
+    SendMessageW(hWnd, pMsg->message, pMsg->wParam, pMsg->lParam);
+    return TRUE;
+}
+
+// Mouse positions are signed: on a multi-monitor desktop they can be negative.
+CPoint PointFromLParam(LPARAM lParam)
+{
+    return CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+}
+
+bool IsColorRequest(UINT message)
+{
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
+} // namespace
+
+const CWnd CWnd::wndTop(HWND_TOP);
+const CWnd CWnd::wndBottom(HWND_BOTTOM);
+const CWnd CWnd::wndTopMost(HWND_TOPMOST);
+const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
+
+CWnd::CWnd()
+    : m_hWnd(NULL), m_pfnSuper(NULL)
+{
+}
+
+CWnd::CWnd(HWND hWndInsertAfter)
+    : m_hWnd(hWndInsertAfter), m_pfnSuper(NULL)
+{
+}
+
+CWnd::~CWnd()
+{
+    // A window still attached to its object dies with it.
+    if (m_hWnd && s_wndMap.LookupPermanent(m_hWnd) == this)
+        ::DestroyWindow(m_hWnd);
+}
+
+CWnd::operator HWND() const
+{
+    return m_hWnd;
+}
+
+HWND CWnd::GetSafeHwnd() const
+{
+    return m_hWnd;
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd)
+{
+    return static_cast<CWnd*>(s_wndMap.FromHandle(hWnd));
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    return static_cast<CWnd*>(s_wndMap.LookupPermanent(hWnd));
+}
+
+void CWnd::DeleteTempMap()
+{
+    s_wndMap.DeleteTemp();
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (m_hWnd || !IsWindow(hWnd) || s_wndMap.LookupPermanent(hWnd))
+        return FALSE;
+    s_wndMap.SetPermanent(hWnd, this);
+    m_hWnd = hWnd;
+    m_pfnSuper = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc)));
+    if (!m_pfnSuper)
+    {
+        Detach();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
+{
+    return pParent && SubclassWindow(::GetDlgItem(pParent->m_hWnd, nID));
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    if (m_hWnd && m_pfnSuper &&
+        GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(AfxWndProc))
+        SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    return Detach();
+}
+
+HWND CWnd::Detach()
+{
+    HWND hWnd = m_hWnd;
+    if (hWnd && s_wndMap.LookupPermanent(hWnd) == this)
+        s_wndMap.RemoveHandle(hWnd);
+    m_hWnd = NULL;
+    m_pfnSuper = NULL;
+    return hWnd;
+}
+
+BOOL CWnd::PreTranslateMessage(MSG* /*pMsg*/)
+{
+    return FALSE;
+}
+
+BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
+{
+    for (HWND hWnd = pMsg->hwnd; hWnd; hWnd = ::GetParent(hWnd))
+    {
+        CWnd* pWnd = FromHandlePermanent(hWnd);
+        if (pWnd && pWnd->PreTranslateMessage(pMsg))
+            return TRUE;
+        if (hWnd == hWndStop)
+            break;
+    }
+    return FALSE;
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return ::SendMessageW(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return ::PostMessageW(m_hWnd, message, wParam, lParam);
+}
+
+CWnd* CWnd::GetDlgItem(int nID) const
+{
+    return FromHandle(::GetDlgItem(m_hWnd, nID));
+}
+
+int CWnd::GetDlgItemText(int nID, CString& rString) const
+{
+    return ReadWindowText(::GetDlgItem(m_hWnd, nID), rString);
+}
+
+void CWnd::SetDlgItemText(int nID, LPCTSTR lpszString)
+{
+    ::SetDlgItemTextW(m_hWnd, nID, lpszString);
+}
+
+int CWnd::GetDlgCtrlID() const
+{
+    return ::GetDlgCtrlID(m_hWnd);
+}
+
+void CWnd::GetWindowText(CString& rString) const
+{
+    ReadWindowText(m_hWnd, rString);
+}
+
+void CWnd::SetWindowText(LPCTSTR lpszString)
+{
+    ::SetWindowTextW(m_hWnd, lpszString);
+}
+
+DWORD CWnd::GetStyle() const
+{
+    return static_cast<DWORD>(GetWindowLongPtrW(m_hWnd, GWL_STYLE));
+}
+
+DWORD CWnd::GetExStyle() const
+{
+    return static_cast<DWORD>(GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE));
+}
+
+CWnd* CWnd::GetParent() const
+{
+    return FromHandle(::GetParent(m_hWnd));
+}
+
+BOOL CWnd::EnableWindow(BOOL bEnable)
+{
+    return ::EnableWindow(m_hWnd, bEnable);
+}
+
+BOOL CWnd::IsWindowEnabled() const
+{
+    return ::IsWindowEnabled(m_hWnd);
+}
+
+BOOL CWnd::IsIconic() const
+{
+    return ::IsIconic(m_hWnd);
+}
+
+BOOL CWnd::ShowWindow(int nCmdShow)
+{
+    return ::ShowWindow(m_hWnd, nCmdShow);
+}
+
+void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
+{
+    ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+}
+
+BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
+{
+    return ::SetWindowPos(m_hWnd, pWndInsertAfter ? pWndInsertAfter->m_hWnd : NULL, x, y, cx, cy, nFlags);
+}
+
+void CWnd::GetClientRect(LPRECT lpRect) const
+{
+    ::GetClientRect(m_hWnd, lpRect);
+}
+
+void CWnd::GetWindowRect(LPRECT lpRect) const
+{
+    ::GetWindowRect(m_hWnd, lpRect);
+}
+
+void CWnd::ClientToScreen(LPPOINT lpPoint) const
+{
+    ::ClientToScreen(m_hWnd, lpPoint);
+}
+
+void CWnd::ScreenToClient(LPPOINT lpPoint) const
+{
+    ::ScreenToClient(m_hWnd, lpPoint);
+}
+
+CWnd* CWnd::ChildWindowFromPoint(POINT point) const
+{
+    return FromHandle(::ChildWindowFromPoint(m_hWnd, point));
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
+}
+
+void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
+{
+    ::InvalidateRect(m_hWnd, lpRect, bErase);
+}
+
+void CWnd::Invalidate(BOOL bErase)
+{
+    ::InvalidateRect(m_hWnd, NULL, bErase);
+}
+
+void CWnd::UpdateWindow()
+{
+    ::UpdateWindow(m_hWnd);
+}
+
+CDC* CWnd::GetDC()
+{
+    return CDC::FromHandle(::GetDC(m_hWnd));
+}
+
+int CWnd::ReleaseDC(CDC* pDC)
+{
+    return pDC ? ::ReleaseDC(m_hWnd, pDC->m_hDC) : 0;
+}
+
+CWnd* CWnd::SetCapture()
+{
+    return FromHandle(::SetCapture(m_hWnd));
+}
+
+CWnd* CWnd::GetCapture()
+{
+    return FromHandle(::GetCapture());
+}
+
+CWnd* CWnd::GetFocus()
+{
+    return FromHandle(::GetFocus());
+}
+
+CWnd* CWnd::SetFocus()
+{
+    return FromHandle(::SetFocus(m_hWnd));
+}
+
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
+{
+    return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
+
+HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
+{
+    return reinterpret_cast<HICON>(
+        SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (!OnWndMsg(message, wParam, lParam, &result))
+        result = DefWindowProc(message, wParam, lParam);
+    return result;
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_pfnSuper)
+        return CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default()
+{
+    return DefWindowProc(t_msgCur.message, t_msgCur.wParam, t_msgCur.lParam);
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT* pResult)
+{
+    if (!IsColorRequest(message))
+        return FALSE;
+    const AFX_MSGMAP_ENTRY* pEntry = FindEntry(WM_REFLECT_BASE + WM_CTLCOLOR, 0, 0);
+    return pEntry && DispatchEntry(pEntry, wParam, message - WM_CTLCOLORMSGBOX, pResult);
+}
+
+void CWnd::PostNcDestroy()
+{
+}
+
+void CWnd::OnSysColorChange()
+{
+    if (!(GetStyle() & WS_CHILD))
+        EnumChildWindows(m_hWnd, SendToDescendant, reinterpret_cast<LPARAM>(&t_msgCur));
+    Default();
+}
+
+LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* pWnd = FromHandlePermanent(hWnd);
+    if (!pWnd)
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+
+    MSG msgPrev = t_msgCur;
+    t_msgCur.hwnd = hWnd;
+    t_msgCur.message = message;
+    t_msgCur.wParam = wParam;
+    t_msgCur.lParam = lParam;
+    LRESULT result = pWnd->WindowProc(message, wParam, lParam);
+    if (message == WM_NCDESTROY)
+        pWnd->OnNcDestroy();
+    t_msgCur = msgPrev;
+    return result;
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (ReflectToChild(message, wParam, lParam, pResult))
+        return TRUE;
+    UINT nCode = 0;
+    UINT nID = 0;
+    if (message == WM_COMMAND)
+    {
+        nCode = HIWORD(wParam);
+        nID = LOWORD(wParam);
+    }
+    const AFX_MSGMAP_ENTRY* pEntry = FindEntry(message, nCode, nID);
+    return pEntry && DispatchEntry(pEntry, wParam, lParam, pResult);
+}
+
+BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    HWND hWndChild;
+    if (IsColorRequest(message))
+        hWndChild = reinterpret_cast<HWND>(lParam);
+    else if (message == WM_DRAWITEM && reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)->CtlType != ODT_MENU)
+        hWndChild = reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)->hwndItem;
+    else
+        return FALSE;
+    CWnd* pChild = FromHandlePermanent(hWndChild);
+    return pChild && pChild != this && pChild->OnChildNotify(message, wParam, lParam, pResult);
+}
+
+const AFX_MSGMAP_ENTRY* CWnd::FindEntry(UINT message, UINT nCode, UINT nID) const
+{
+    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : NULL)
+    {
+        for (const AFX_MSGMAP_ENTRY* pEntry = pMap->lpEntries; pEntry->nSig != AfxSig_end; ++pEntry)
+        {
+            if (pEntry->nMessage == message && pEntry->nCode == nCode && pEntry->nID == nID)
+                return pEntry;
+        }
+    }
+    return NULL;
+}
+
+AFX_MSGMAP_CASTS_BEGIN
+BOOL CWnd::DispatchEntry(const AFX_MSGMAP_ENTRY* pEntry, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    LRESULT result = 0;
+    switch (pEntry->nSig)
+    {
+    case AfxSig_vv:
+        (this->*pEntry->pfn)();
+        break;
+    case AfxSig_vwl:
+        (this->*reinterpret_cast<void (CWnd::*)(UINT, LPARAM)>(pEntry->pfn))(static_cast<UINT>(wParam), lParam);
+        break;
+    case AfxSig_hv:
+        result = reinterpret_cast<LRESULT>((this->*reinterpret_cast<HCURSOR (CWnd::*)()>(pEntry->pfn))());
+        break;
+    case AfxSig_vwp:
+        (this->*reinterpret_cast<void (CWnd::*)(UINT, CPoint)>(pEntry->pfn))(
+            static_cast<UINT>(wParam), PointFromLParam(lParam));
+        break;
+    case AfxSig_vW:
+        (this->*reinterpret_cast<void (CWnd::*)(CWnd*)>(pEntry->pfn))(FromHandle(reinterpret_cast<HWND>(lParam)));
+        break;
+    case AfxSig_hDu:
+    {
+        // Reflected colour request: wParam is the DC, lParam the kind of control.
+        HBRUSH hbr = (this->*reinterpret_cast<HBRUSH (CWnd::*)(CDC*, UINT)>(pEntry->pfn))(
+            CDC::FromHandle(reinterpret_cast<HDC>(wParam)), static_cast<UINT>(lParam));
+        if (!hbr)
+            return FALSE;
+        result = reinterpret_cast<LRESULT>(hbr);
+        break;
+    }
+    case AfxSig_uP:
+        result = (this->*reinterpret_cast<UINT (CWnd::*)(CPoint)>(pEntry->pfn))(
+            PointFromLParam(lParam));
+        break;
+    case AfxSig_bWuu:
+        result = (this->*reinterpret_cast<BOOL (CWnd::*)(CWnd*, UINT, UINT)>(pEntry->pfn))(
+            FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
+        break;
+    default:
+        return FALSE;
+    }
+    *pResult = result;
+    return TRUE;
+}
+
+AFX_MSGMAP_CASTS_END
+
+void CWnd::OnNcDestroy()
+{
+    UnsubclassWindow();
+    PostNcDestroy();
+}
+
+// The root of every window's message map.
+const AFX_MSGMAP* CWnd::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
+
+AFX_MSGMAP_CASTS_BEGIN
+const AFX_MSGMAP* CWnd::GetThisMessageMap()
+{
+    using ThisClass = CWnd;
+    static const AFX_MSGMAP_ENTRY entries[] = {ON_WM_SYSCOLORCHANGE(){0, 0, 0, AfxSig_end, (AFX_PMSGW)0}};
+    static const AFX_MSGMAP messageMap = {NULL, &entries[0]};
+    return &messageMap;
+}
+AFX_MSGMAP_CASTS_END
