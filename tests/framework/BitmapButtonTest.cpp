@@ -200,7 +200,9 @@ protected:
             for (int x = 0; x < kImage; ++x)
             {
                 if (x || y)
+                {
                     ASSERT_EQ(color, canvas.Pixel(x, y)) << context << " at " << x << "," << y;
+                }
             }
     }
 
