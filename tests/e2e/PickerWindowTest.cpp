@@ -64,7 +64,11 @@ TEST(PickerWindow, CannotBeMaximisedOrResized)
     ASSERT_TRUE(app.Dialog());
     RECT before, after;
     GetWindowRect(app.Dialog(), &before);
-    SysCommand(app.Dialog(), SC_MAXIMIZE);
+    // A double-click on the caption maximises only windows that have a maximise box.
+    POINT caption = {(before.left + before.right) / 2, before.top + GetSystemMetrics(SM_CYCAPTION) / 2};
+    ASSERT_EQ(HTCAPTION, SendMessageW(app.Dialog(), WM_NCHITTEST, 0, MAKELPARAM(caption.x, caption.y)));
+    PostMessageW(app.Dialog(), WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(caption.x, caption.y));
+    PumpMessages(200);
     GetWindowRect(app.Dialog(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));
     EXPECT_FALSE(IsZoomed(app.Dialog()));

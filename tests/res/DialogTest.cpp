@@ -34,7 +34,7 @@ const ExpectedDialog kAbout = {
     100, L"About Tintlet", 0x80C800C0, 0x00000080, 212, 52,
     {
         {kNoId, kStatic, L"", 128, 0x50001003, 0, 10, 10, 20, 20},
-        {kNoId, kStatic, L"Tintlet version 1.1\nCopyright (C) 2026 Tintlet developers", kNoIcon, 0x50020080, 0,
+        {kNoId, kStatic, L"Tintlet version 1.1\nCopyright (C) 2026 The Tintlet Project", kNoIcon, 0x50020080, 0,
          40, 10, 125, 20},
         {1000, kStatic, L"https://tintlet.org/", kNoIcon, 0x50020000, 0, 40, 35, 125, 8},
         {1, kButton, L"OK", kNoIcon, 0x50030001, 0, 175, 10, 30, 14},

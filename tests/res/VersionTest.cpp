@@ -24,7 +24,7 @@ std::string Manifest(const char* architecture)
     return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
            "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">\r\n"
            "  <assemblyIdentity version=\"1.1.0.0\" processorArchitecture=\"" + arch +
-           "\" name=\"Tintlet developers.Tintlet.Tintlet.exe\" type=\"win32\"/>\r\n"
+           "\" name=\"TintletProject.Tintlet.Tintlet.exe\" type=\"win32\"/>\r\n"
            "  <description>Tintlet screen colour picker</description>\r\n"
            "  <dependency>\r\n"
            "    <dependentAssembly>\r\n"
@@ -72,11 +72,11 @@ TEST_P(VersionTest, StringsInKeyOrderAndTranslation)
     const VersionNode& table = strings.children[0];
     EXPECT_EQ(L"040904b0", table.key);
     const std::pair<const wchar_t*, const wchar_t*> want[] = {
-        {L"CompanyName", L"Tintlet developers"},
+        {L"CompanyName", L"TintletProject"},
         {L"FileDescription", L"Tintlet screen colour picker"},
         {L"FileVersion", L"1.1"},
         {L"InternalName", L"Tintlet"},
-        {L"LegalCopyright", L"Copyright (C) 2026 Tintlet developers"},
+        {L"LegalCopyright", L"Copyright (C) 2026 The Tintlet Project"},
         {L"OriginalFilename", L"Tintlet.exe"},
         {L"ProductName", L"Tintlet"},
         {L"ProductVersion", L"1.1"},
