@@ -87,8 +87,6 @@ SIZE IconSize(HICON icon)
     DeleteObject(info.hbmMask);
     return size;
 }
-
-LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 } // namespace
 
 TEST(PickerDlg, SystemMenuLosesSizeAndMaximizeAndEndsWithOurEntries)
