@@ -39,7 +39,8 @@ BOOL CALLBACK FindVisibleTopLevel(HWND hwnd, LPARAM lp)
 
 bool RunOnce(const wchar_t* exe, Sample* out)
 {
-    STARTUPINFOW si = {sizeof si};
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
     PROCESS_INFORMATION pi;
     wchar_t cmd[MAX_PATH + 2];
     swprintf(cmd, MAX_PATH + 2, L"\"%ls\"", exe);
@@ -61,7 +62,8 @@ bool RunOnce(const wchar_t* exe, Sample* out)
     out->ms = (t1.QuadPart - t0.QuadPart) * 1000.0 / freq.QuadPart;
 
     Sleep(200);
-    PROCESS_MEMORY_COUNTERS pmc = {sizeof pmc};
+    PROCESS_MEMORY_COUNTERS pmc = {};
+    pmc.cb = sizeof pmc;
     GetProcessMemoryInfo(pi.hProcess, &pmc, sizeof pmc);
     out->peakBytes = pmc.PeakWorkingSetSize;
 

@@ -1,5 +1,6 @@
 #include "picker/PickerDlg.h"
 
+#include "picker/Readout.h"
 #include "res/resource.h"
 
 namespace
@@ -40,6 +41,7 @@ CPickerDlg::~CPickerDlg()
 
 void CPickerDlg::DoDataExchange(CDataExchange* pDX)
 {
+    DDX_Control(pDX, IDC_SWATCH, m_wndSwatch);
     DDX_Control(pDX, IDC_PICKER, m_wndPicker);
 }
 
@@ -47,6 +49,10 @@ BEGIN_MESSAGE_MAP(CPickerDlg, CDialog)
     ON_WM_SYSCOMMAND()
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_CAPTURECHANGED()
+    ON_WM_MOUSEMOVE()
 END_MESSAGE_MAP()
 
 BOOL CPickerDlg::OnInitDialog()
@@ -68,6 +74,9 @@ BOOL CPickerDlg::OnInitDialog()
 
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hSmallIcon, FALSE);
+
+    // An empty well in the dialog face until the first sample.
+    m_wndSwatch.SetColor(GetSysColor(COLOR_BTNFACE));
 
     UpdateTopmost();
     return TRUE;
@@ -119,4 +128,89 @@ void CPickerDlg::OnPaint()
 HCURSOR CPickerDlg::OnQueryDragIcon()
 {
     return (HCURSOR)m_hSmallIcon;
+}
+
+BOOL CPickerDlg::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE && m_bDragging)
+    {
+        EndDrag();
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CPickerDlg::OnLButtonDown(UINT /*nFlags*/, CPoint point)
+{
+    // The picker static has no SS_NOTIFY, so the press comes to us; we tell by position
+    // whether it was on the picker.
+    CWnd* pChild = ChildWindowFromPoint(point);
+    if (pChild != NULL && pChild->m_hWnd == m_wndPicker.m_hWnd)
+    {
+        StartDrag();
+        ClientToScreen(&point);
+        SampleAt(point);
+    }
+    Default();
+}
+
+void CPickerDlg::OnMouseMove(UINT /*nFlags*/, CPoint point)
+{
+    if (m_bDragging)
+    {
+        ClientToScreen(&point);
+        SampleAt(point);
+    }
+    Default();
+}
+
+void CPickerDlg::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/)
+{
+    if (m_bDragging)
+        EndDrag();
+    Default();
+}
+
+void CPickerDlg::OnCaptureChanged(CWnd* /*pWnd*/)
+{
+    if (m_bDragging)
+        EndDrag();
+    Default();
+}
+
+void CPickerDlg::StartDrag()
+{
+    SetCapture();
+    m_bDragging = true;
+    // While we hold the capture nobody is asked for a cursor, so this one stays on
+    // over every window until EndDrag.
+    m_hPrevCursor = ::SetCursor(m_hPickerCursor);
+    m_wndPicker.SetIcon(m_hIconEmpty);
+}
+
+void CPickerDlg::EndDrag()
+{
+    // When another window of this thread took the capture from us, it is theirs now:
+    // releasing it would end their mouse tracking too.
+    if (::GetCapture() == m_hWnd)
+        ReleaseCapture();
+    m_bDragging = false;
+    ::SetCursor(m_hPrevCursor);
+    m_wndPicker.SetIcon(m_hIconPicker);
+}
+
+void CPickerDlg::SampleAt(CPoint ptScreen)
+{
+    HDC hdcScreen = ::GetDC(NULL);
+    COLORREF cr = ::GetPixel(hdcScreen, ptScreen.x, ptScreen.y);
+    ::ReleaseDC(NULL, hdcScreen);
+
+    m_wndSwatch.SetColor(cr);
+
+    CString strText;
+    for (int i = 0; i < kReadoutCount; ++i)
+    {
+        FormatReadout(i, cr, ptScreen, strText);
+        SetDlgItemText(g_nReadoutIDs[i], strText);
+    }
 }

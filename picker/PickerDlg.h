@@ -3,6 +3,7 @@
 #pragma once
 
 #include "afxwin.h"
+#include "controls/ColorSwatch.h"
 
 class CPickerDlg : public CDialog
 {
@@ -12,10 +13,21 @@ public:
 
     // Applies m_bAlwaysOnTop to the window's z-order and to the menu's check mark.
     void UpdateTopmost();
+    // Escape during a drag ends the drag and is consumed; otherwise the dialog
+    // manager's keyboard handling.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
     virtual BOOL OnInitDialog();
+
+    // Captures the mouse and lifts the picker out of its slot onto the cursor.
+    void StartDrag();
+    // Puts everything StartDrag changed back. Releasing the capture re-enters it once
+    // through WM_CAPTURECHANGED, so each step sets an absolute state.
+    void EndDrag();
+    // Reads the screen pixel at ptScreen and shows it in the swatch and the readouts.
+    void SampleAt(CPoint ptScreen);
 
     // void OnSysCommand(UINT nID, LPARAM lParam)
     void OnSysCommand(UINT nID, LPARAM lParam);
@@ -23,9 +35,18 @@ protected:
     void OnPaint();
     // HCURSOR OnQueryDragIcon()
     HCURSOR OnQueryDragIcon();
+    // void OnLButtonDown(UINT nFlags, CPoint point)
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    // void OnMouseMove(UINT nFlags, CPoint point)
+    void OnMouseMove(UINT nFlags, CPoint point);
+    // void OnLButtonUp(UINT nFlags, CPoint point)
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    // void OnCaptureChanged(CWnd* pWnd)
+    void OnCaptureChanged(CWnd* pWnd);
     DECLARE_MESSAGE_MAP()
 
     CStatic m_wndPicker;
+    CColorSwatch m_wndSwatch;
     bool m_bDragging;
     bool m_bAlwaysOnTop;
     HICON m_hIcon;

@@ -7,6 +7,7 @@ trap tintlet_stop EXIT INT TERM
 tintlet_xvfb_start 90 || exit 1
 tintlet_prefix || exit 1
 wineserver -p60 >/dev/null 2>&1 </dev/null
+tintlet_wine_services
 
 shipped="$TINTLET_BUILD/i686/Tintlet.exe"
 echo "Tintlet benchmarks on $(nproc) cores, $(uname -m), Wine $("$WINE" --version 2>/dev/null), $(basename "$dir") build"

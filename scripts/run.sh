@@ -16,6 +16,7 @@ fi
 
 tintlet_xvfb_start 90 || exit 1
 tintlet_prefix || exit 1
+tintlet_wine_services
 "$WINE" "$exe" >"$TINTLET_BUILD/run.log" 2>&1 </dev/null &
 app=$!
 if ! rect=$("$WINE" "$bin/winprobe.exe" wait Tintlet 30000 | tr -d '\r'); then

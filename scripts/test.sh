@@ -8,4 +8,5 @@ trap tintlet_stop EXIT INT TERM
 tintlet_xvfb_start 90 || exit 1
 tintlet_prefix || exit 1
 wineserver -p60 >/dev/null 2>&1 </dev/null
+tintlet_wine_services
 ctest --test-dir "$dir" --output-on-failure --no-tests=error "$@"

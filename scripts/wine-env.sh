@@ -3,6 +3,7 @@
 #   tintlet_wine_arch       the build this machine can run (i686 or x86_64)
 #   tintlet_prefix          make the private Wine prefix once
 #   tintlet_xvfb_start      start a private Xvfb, export DISPLAY
+#   tintlet_wine_services   start Wine's background processes with output to a file
 #   tintlet_stop            stop what this shell started (wineserver, Xvfb)
 
 TINTLET_ROOT=${TINTLET_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]:-$0}")/.." && pwd)}
@@ -59,6 +60,13 @@ tintlet_xvfb_start() {
   done
   echo "xvfb: display :$n did not come up" >&2
   return 1
+}
+
+# Wine's background processes (services, the desktop) inherit the output of whichever
+# program starts them first. Started here, they hold a log file instead of the pipe
+# ctest reads each test's output from, which would keep a test open until they exit.
+tintlet_wine_services() {
+  "$WINE" cmd /c exit >"$TINTLET_BUILD/wine-services.log" 2>&1 </dev/null
 }
 
 tintlet_stop() {

@@ -39,7 +39,8 @@ TintletProcess::TintletProcess(const std::wstring& args)
 {
     std::wstring exe = WindowsPath(TINTLET_EXE);
     std::wstring cmd = L"\"" + exe + L"\"" + (args.empty() ? L"" : L" " + args);
-    STARTUPINFOW si = {sizeof si};
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
     if (!CreateProcessW(exe.c_str(), &cmd[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &m_pi))
         return;
     Search s = {m_pi.dwProcessId, NULL, 0};

@@ -4,7 +4,7 @@
 #include "CBitmapButton.h"
 #include "CDC.h"
 
-#include "framework/Canvas.h"
+#include "support/Canvas.h"
 #include "support/Pump.h"
 
 #include <gtest/gtest.h>

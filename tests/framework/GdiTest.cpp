@@ -8,7 +8,7 @@
 #include "CRect.h"
 #include "CWnd.h"
 
-#include "framework/Canvas.h"
+#include "support/Canvas.h"
 #include "support/Pump.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The picker dialog in-process: its system menu, topmost state, icons, painting of the
 // minimised window and the handles it owns. Each dialog runs modally and ends itself
 // from a timer after the checks, so nothing blocks.
-#include "picker/PickerDlg.h"
+#include "picker/PickerDlgProbe.h"
 #include "res/resource.h"
 #include "support/MessageTrace.h"
 #include "support/Pump.h"
@@ -13,40 +13,6 @@
 
 namespace
 {
-class CPickerDlgProbe : public CPickerDlg
-{
-public:
-    using CPickerDlg::m_bAlwaysOnTop;
-    using CPickerDlg::m_hIcon;
-    using CPickerDlg::m_hIconEmpty;
-    using CPickerDlg::m_hIconPicker;
-    using CPickerDlg::m_hPickerCursor;
-    using CPickerDlg::m_hSmallIcon;
-
-    std::function<void(CPickerDlgProbe&)> beforeInit; // runs before the dialog's own set-up
-    std::function<void(CPickerDlgProbe&)> check;      // runs once the modal loop is going
-
-protected:
-    virtual BOOL OnInitDialog()
-    {
-        if (beforeInit)
-            beforeInit(*this);
-        BOOL result = CPickerDlg::OnInitDialog();
-        SetTimer(m_hWnd, 1, 0, RunCheck);
-        return result;
-    }
-
-private:
-    static void CALLBACK RunCheck(HWND hwnd, UINT, UINT_PTR id, DWORD)
-    {
-        KillTimer(hwnd, id);
-        CPickerDlgProbe* self = static_cast<CPickerDlgProbe*>(CWnd::FromHandlePermanent(hwnd));
-        if (self->check)
-            self->check(*self);
-        self->EndDialog(IDCANCEL);
-    }
-};
-
 struct MenuItem
 {
     UINT id;
@@ -115,7 +81,7 @@ TEST(PickerDlg, SystemMenuLosesSizeAndMaximizeAndEndsWithOurEntries)
         EXPECT_NE((UINT)-1, GetMenuState(menu, SC_MINIMIZE, MF_BYCOMMAND));
         EXPECT_NE((UINT)-1, GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND));
     };
-    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    EXPECT_EQ(IDABORT, dlg.DoModal());
     EXPECT_TRUE(ran);
 }
 

@@ -16,9 +16,9 @@ enum MessageFlags
 struct Message
 {
     UINT message;
-    UINT flags;
-    WPARAM wParam;
-    LPARAM lParam;
+    UINT flags = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
 };
 
 // Adds one entry to the current trace.

@@ -1,4 +1,4 @@
-#include "framework/Canvas.h"
+#include "support/Canvas.h"
 
 Canvas::Canvas(int width, int height, COLORREF background) : m_width(width), m_height(height)
 {
