@@ -6,6 +6,7 @@ dir=$1; shift
 . "$(dirname "$0")/wine-env.sh"
 trap tintlet_stop EXIT INT TERM
 tintlet_xvfb_start 90 || exit 1
+tintlet_xinput_start || exit 1
 tintlet_prefix || exit 1
 wineserver -p60 >/dev/null 2>&1 </dev/null
 tintlet_wine_services

@@ -4,6 +4,7 @@
 #   tintlet_prefix          make the private Wine prefix once
 #   tintlet_xvfb_start      start a private Xvfb, export DISPLAY
 #   tintlet_wine_services   start Wine's background processes with output to a file
+#   tintlet_xinput_start    let Windows test programs drive real X input (xdotool)
 #   tintlet_stop            stop what this shell started (wineserver, Xvfb)
 
 TINTLET_ROOT=${TINTLET_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]:-$0}")/.." && pwd)}
@@ -69,8 +70,21 @@ tintlet_wine_services() {
   "$WINE" cmd /c exit >"$TINTLET_BUILD/wine-services.log" 2>&1 </dev/null
 }
 
+tintlet_xinput_start() {
+  local dir="$TINTLET_BUILD/xinput-${DISPLAY#:}"
+  rm -rf "$dir" && mkdir -p "$dir" && mkfifo "$dir/request" "$dir/reply" || return 1
+  "$TINTLET_ROOT/scripts/xinput-bridge.sh" "$dir" >"$dir/bridge.log" 2>&1 </dev/null &
+  TINTLET_XINPUT_PID=$!
+  export TINTLET_XINPUT=$dir
+}
+
 tintlet_stop() {
   wineserver -k >/dev/null 2>&1 || true
+  if [ -n "${TINTLET_XINPUT_PID:-}" ]; then
+    kill "$TINTLET_XINPUT_PID" 2>/dev/null || true
+    wait "$TINTLET_XINPUT_PID" 2>/dev/null || true
+    TINTLET_XINPUT_PID=
+  fi
   if [ -n "${TINTLET_XVFB_PID:-}" ]; then
     kill "$TINTLET_XVFB_PID" 2>/dev/null || true
     wait "$TINTLET_XVFB_PID" 2>/dev/null || true

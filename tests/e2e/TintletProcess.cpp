@@ -80,6 +80,22 @@ DWORD TintletProcess::ExitCode() const
     return code;
 }
 
+std::wstring TintletProcess::Text(int id) const
+{
+    wchar_t text[128] = L"";
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(Item(id), WM_GETTEXT, 128, (LPARAM)text, SMTO_ABORTIFHUNG, 2000, &length);
+    return text;
+}
+
+HWND TintletProcess::Capture() const
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(m_pi.dwThreadId, &info);
+    return info.hwndCapture;
+}
+
 int TintletProcess::VisibleWindowCount() const
 {
     Search s = {m_pi.dwProcessId, NULL, 0};

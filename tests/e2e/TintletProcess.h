@@ -15,6 +15,11 @@ public:
 
     HWND Dialog() const { return m_hwnd; }
     HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
+    DWORD ThreadId() const { return m_pi.dwThreadId; }
+    // The text of control `id` of the dialog, as a screen reader reads it.
+    std::wstring Text(int id) const;
+    // The window holding the mouse capture in the program's thread, or NULL.
+    HWND Capture() const;
     // Whether the process has ended within `ms`; also true when no window of it is left.
     bool WaitForExit(DWORD ms = 10000);
     DWORD ExitCode() const;

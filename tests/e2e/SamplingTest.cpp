@@ -1,0 +1,280 @@
+// Dragging from the real Tintlet.exe's pipette with real mouse input, over a window of
+// known colours that the test paints, and reading back what the user sees: the
+// readouts, the picker slot, and who holds the mouse.
+#include "e2e/RealMouse.h"
+#include "e2e/TintletProcess.h"
+#include "res/resource.h"
+#include "support/Canvas.h"
+#include "support/Pump.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+const int kBand = 50, kBandHeight = 60;
+
+struct Band
+{
+    COLORREF cr;
+    const wchar_t* texts[4]; // decimal, hex, COLORREF, HTML
+};
+
+const Band kBands[] = {
+    {0x00FF8040, {L"64, 128, 255", L"40, 80, FF", L"00FF8040", L"#4080FF"}},
+    {0x000000FF, {L"255, 0, 0", L"FF, 00, 00", L"000000FF", L"#FF0000"}},
+    {0x00030201, {L"1, 2, 3", L"01, 02, 03", L"00030201", L"#010203"}},
+    {0x00FFFFFF, {L"255, 255, 255", L"FF, FF, FF", L"00FFFFFF", L"#FFFFFF"}},
+};
+const int kBandCount = sizeof kBands / sizeof kBands[0];
+// One lone pixel in the white band, in a colour found nowhere else.
+const COLORREF kLonePixel = 0x0000FF00;
+const POINT kLoneAt = {3 * kBand + 10, 12};
+
+LRESULT CALLBACK TargetProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg != WM_PAINT)
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    for (int i = 0; i < kBandCount; ++i)
+    {
+        RECT rc = {i * kBand, 0, (i + 1) * kBand, kBandHeight};
+        HBRUSH brush = CreateSolidBrush(kBands[i].cr);
+        FillRect(dc, &rc, brush);
+        DeleteObject(brush);
+    }
+    SetPixel(dc, kLoneAt.x, kLoneAt.y, kLonePixel);
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
+// The coloured target, placed where it does not overlap the dialog.
+class Target
+{
+public:
+    explicit Target(HWND dialog)
+    {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = TargetProc;
+        wc.hInstance = GetModuleHandleW(NULL);
+        wc.lpszClassName = L"TintletColourTarget";
+        RegisterClassW(&wc);
+        RECT dlg;
+        GetWindowRect(dialog, &dlg);
+        m_origin.x = 10;
+        m_origin.y = dlg.top > kBandHeight + 20 ? 10 : GetSystemMetrics(SM_CYSCREEN) - kBandHeight - 10;
+        m_hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE,
+                                 m_origin.x, m_origin.y, kBand * kBandCount, kBandHeight, NULL, NULL, NULL, NULL);
+        UpdateWindow(m_hwnd);
+        PumpMessages(100);
+    }
+    ~Target() { DestroyWindow(m_hwnd); }
+
+    POINT BandCentre(int i) const { return {m_origin.x + i * kBand + kBand / 2, m_origin.y + kBandHeight / 2}; }
+    POINT LonePixel() const { return {m_origin.x + kLoneAt.x, m_origin.y + kLoneAt.y}; }
+
+private:
+    HWND m_hwnd;
+    POINT m_origin;
+};
+
+POINT CentreOf(HWND hwnd)
+{
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+}
+
+std::wstring PointText(POINT pt) { return std::to_wstring(pt.x) + L", " + std::to_wstring(pt.y); }
+
+// Waits until the program has sampled `pt`.
+bool WaitForSample(const TintletProcess& app, POINT pt)
+{
+    return PumpUntil([&] { return app.Text(IDC_COORDINATES) == PointText(pt); }, 3000);
+}
+
+void ExpectBand(const TintletProcess& app, const Band& band, POINT pt)
+{
+    ASSERT_TRUE(WaitForSample(app, pt)) << "coordinates show " << testing::PrintToString(app.Text(IDC_COORDINATES));
+    EXPECT_EQ(band.texts[0], app.Text(IDC_RGB_DEC));
+    EXPECT_EQ(band.texts[1], app.Text(IDC_RGB_HEX));
+    EXPECT_EQ(band.texts[2], app.Text(IDC_COLORREF));
+    EXPECT_EQ(band.texts[3], app.Text(IDC_HTML));
+}
+
+COLORREF ScreenPixel(POINT pt)
+{
+    HDC dc = GetDC(NULL);
+    COLORREF cr = GetPixel(dc, pt.x, pt.y);
+    ReleaseDC(NULL, dc);
+    return cr;
+}
+
+std::wstring ColorrefText(COLORREF cr)
+{
+    wchar_t text[9];
+    swprintf(text, 9, L"%08X", (unsigned)cr);
+    return text;
+}
+
+// What the screen shows of a window, pixel by pixel.
+std::vector<COLORREF> Snapshot(HWND hwnd)
+{
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    Canvas canvas(rc.right - rc.left, rc.bottom - rc.top, 0);
+    HDC screen = GetDC(NULL);
+    BitBlt(canvas.Dc(), 0, 0, canvas.Width(), canvas.Height(), screen, rc.left, rc.top, SRCCOPY);
+    ReleaseDC(NULL, screen);
+    canvas.Read();
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < canvas.Height(); ++y)
+        for (int x = 0; x < canvas.Width(); ++x)
+            pixels.push_back(canvas.Pixel(x, y));
+    return pixels;
+}
+
+// Whether the picker slot shows the same picture as `before`, once repainted.
+bool SlotShows(HWND picker, const std::vector<COLORREF>& before)
+{
+    return PumpUntil([&] { return Snapshot(picker) == before; }, 2000);
+}
+
+// Presses on the pipette and waits for the press point's sample.
+void PressOnPicker(const TintletProcess& app)
+{
+    SetForegroundWindow(app.Dialog());
+    POINT picker = CentreOf(app.Item(IDC_PICKER));
+    ASSERT_TRUE(RealMouse::MoveTo(picker));
+    RealMouse::LeftDown();
+    ASSERT_TRUE(WaitForSample(app, picker));
+    ASSERT_EQ(app.Dialog(), app.Capture());
+    // A move straight after a press can be dropped on its way in; a nudge first.
+    POINT nudge = {picker.x + 1, picker.y};
+    RealMouse::MoveTo(nudge);
+    WaitForSample(app, nudge);
+}
+} // namespace
+
+TEST(Sampling, DragShowsEachColourUnderThePipettesTipAndItsPoint)
+{
+    TintletProcess app;
+    ASSERT_TRUE(app.Dialog());
+    Target target(app.Dialog());
+    HWND picker = app.Item(IDC_PICKER);
+    std::vector<COLORREF> pickerShown = Snapshot(picker);
+
+    // Pressing without moving shows the pixel under the press at once: the picker's,
+    // or the emptied slot's when the screen has caught up with the press already.
+    POINT press = CentreOf(picker);
+    std::wstring pickerPixel = ColorrefText(ScreenPixel(press));
+    SetForegroundWindow(app.Dialog());
+    ASSERT_TRUE(RealMouse::MoveTo(press));
+    RealMouse::LeftDown();
+    ASSERT_TRUE(WaitForSample(app, press));
+    PumpMessages(100);
+    std::wstring slotPixel = ColorrefText(ScreenPixel(press));
+    std::wstring shown = app.Text(IDC_COLORREF);
+    EXPECT_TRUE(shown == pickerPixel || shown == slotPixel) << testing::PrintToString(shown);
+    EXPECT_EQ(app.Dialog(), app.Capture());
+    LRESULT pickerIcon = SendMessageW(picker, STM_GETICON, 0, 0);
+    EXPECT_NE(0, pickerIcon) << "the slot holds the empty icon";
+    PumpMessages(100);
+    EXPECT_NE(pickerShown, Snapshot(picker)) << "the picker has left its slot";
+
+    RealMouse::MoveTo({press.x + 1, press.y});
+    for (int i = 0; i < kBandCount; ++i)
+    {
+        // Visit each band twice, so every colour is also reached from another one.
+        for (int pass = 0; pass < 2; ++pass)
+        {
+            POINT pt = target.BandCentre(i);
+            pt.y += pass;
+            ASSERT_TRUE(RealMouse::MoveTo(pt));
+            ExpectBand(app, kBands[i], pt);
+        }
+    }
+
+    // The one pixel under the tip decides, not the cursor picture around it.
+    POINT lone = target.LonePixel();
+    ASSERT_TRUE(RealMouse::MoveTo({lone.x - 1, lone.y}));
+    ASSERT_TRUE(WaitForSample(app, {lone.x - 1, lone.y}));
+    EXPECT_EQ(L"00FFFFFF", app.Text(IDC_COLORREF));
+    ASSERT_TRUE(RealMouse::MoveTo(lone));
+    ASSERT_TRUE(WaitForSample(app, lone));
+    EXPECT_EQ(L"0000FF00", app.Text(IDC_COLORREF));
+    EXPECT_EQ(L"#00FF00", app.Text(IDC_HTML));
+
+    // Over the dialog's own swatch: it shows the last colour, and that is what is read.
+    POINT swatch = CentreOf(app.Item(IDC_SWATCH));
+    ASSERT_TRUE(RealMouse::MoveTo(swatch));
+    ASSERT_TRUE(WaitForSample(app, swatch));
+    EXPECT_EQ(L"0000FF00", app.Text(IDC_COLORREF));
+
+    RealMouse::LeftUp();
+    EXPECT_TRUE(PumpUntil([&] { return app.Capture() == NULL; }, 2000));
+    EXPECT_NE(pickerIcon, SendMessageW(picker, STM_GETICON, 0, 0));
+    EXPECT_TRUE(SlotShows(picker, pickerShown)) << "the picker is back in its slot";
+    // The release is not sampled; the readouts keep the last sample.
+    RealMouse::MoveTo(target.BandCentre(0));
+    PumpMessages(200);
+    EXPECT_EQ(PointText(swatch), app.Text(IDC_COORDINATES));
+    EXPECT_EQ(L"0000FF00", app.Text(IDC_COLORREF));
+}
+
+TEST(Sampling, EscapeEndsTheDragAndASecondEscapeCloses)
+{
+    TintletProcess app;
+    ASSERT_TRUE(app.Dialog());
+    Target target(app.Dialog());
+    std::vector<COLORREF> pickerShown = Snapshot(app.Item(IDC_PICKER));
+    PressOnPicker(app);
+    POINT red = target.BandCentre(1);
+    ASSERT_TRUE(RealMouse::MoveTo(red));
+    ExpectBand(app, kBands[1], red);
+
+    app.PressKey(VK_ESCAPE);
+    EXPECT_TRUE(PumpUntil([&] { return app.Capture() == NULL; }, 2000));
+    EXPECT_TRUE(SlotShows(app.Item(IDC_PICKER), pickerShown));
+    EXPECT_FALSE(app.WaitForExit(300)) << "Escape during a drag must not close the dialog";
+    // Still held down, the button no longer samples.
+    RealMouse::MoveTo(target.BandCentre(0));
+    PumpMessages(200);
+    EXPECT_EQ(L"#FF0000", app.Text(IDC_HTML));
+    EXPECT_EQ(PointText(red), app.Text(IDC_COORDINATES));
+    RealMouse::LeftUp();
+
+    app.PressKey(VK_ESCAPE);
+    EXPECT_TRUE(app.WaitForExit(5000)) << "a second Escape closes the dialog";
+}
+
+// A window of another thread that shares the program's input takes the capture in
+// the middle of a drag: the drag ends, and the capture stays where it went.
+TEST(Sampling, AnotherWindowTakingTheCaptureEndsTheDrag)
+{
+    TintletProcess app;
+    ASSERT_TRUE(app.Dialog());
+    Target target(app.Dialog());
+    std::vector<COLORREF> pickerShown = Snapshot(app.Item(IDC_PICKER));
+    PressOnPicker(app);
+
+    HWND thief = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 5, 5, NULL, NULL, NULL, NULL);
+    ASSERT_TRUE(AttachThreadInput(GetCurrentThreadId(), app.ThreadId(), TRUE));
+    SetCapture(thief);
+    EXPECT_TRUE(SlotShows(app.Item(IDC_PICKER), pickerShown));
+    EXPECT_EQ(thief, GetCapture()) << "the drag's end must not take the capture back";
+    ReleaseCapture();
+    AttachThreadInput(GetCurrentThreadId(), app.ThreadId(), FALSE);
+    DestroyWindow(thief);
+
+    // The drag is over: moves no longer sample.
+    std::wstring last = app.Text(IDC_COORDINATES);
+    RealMouse::MoveTo(target.BandCentre(2));
+    PumpMessages(200);
+    EXPECT_EQ(last, app.Text(IDC_COORDINATES));
+    RealMouse::LeftUp();
+    EXPECT_FALSE(app.WaitForExit(100));
+}
