@@ -1,0 +1,179 @@
+// Samples per second through the real input path: SendInput drags the real Tintlet.exe
+// across stripes of known colours, and each move waits until the coordinates readout
+// shows its point, so every move is one sample. Also the time from the last move to its
+// readout, and whether that readout shows the last move's pixel.
+//   input_bench TINTLET.EXE [MOVES]
+#include "Stripes.h"
+#include "res/resource.h"
+
+#include <cstdio>
+#include <cwchar>
+
+namespace
+{
+struct FindData
+{
+    DWORD pid;
+    HWND hwnd;
+};
+
+BOOL CALLBACK FindVisibleTopLevel(HWND hwnd, LPARAM lp)
+{
+    FindData* data = (FindData*)lp;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == data->pid && IsWindowVisible(hwnd))
+    {
+        data->hwnd = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+double Now()
+{
+    static LARGE_INTEGER freq;
+    if (!freq.QuadPart)
+        QueryPerformanceFrequency(&freq);
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return (double)t.QuadPart / freq.QuadPart;
+}
+
+void Pump()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+}
+
+void SendMouse(DWORD flags, POINT pt = POINT())
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    if (flags & MOUSEEVENTF_ABSOLUTE)
+    {
+        // Normalised to 0..65535 across the screen, rounded up: the system scales
+        // back with truncation.
+        int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+        in.mi.dx = (pt.x * 65536 + cx - 1) / cx;
+        in.mi.dy = (pt.y * 65536 + cy - 1) / cy;
+    }
+    SendInput(1, &in, sizeof in);
+}
+
+// Waits until Tintlet's coordinates readout shows pt; false after `ms`.
+bool WaitForReadout(HWND dialog, POINT pt, DWORD ms = 2000)
+{
+    wchar_t want[32], shown[32];
+    swprintf(want, 32, L"%ld, %ld", (long)pt.x, (long)pt.y);
+    HWND readout = GetDlgItem(dialog, IDC_COORDINATES);
+    DWORD start = GetTickCount();
+    do
+    {
+        shown[0] = 0;
+        SendMessageW(readout, WM_GETTEXT, 32, (LPARAM)shown);
+        if (wcscmp(shown, want) == 0)
+            return true;
+    } while (GetTickCount() - start < ms);
+    return false;
+}
+
+// Moves to pt and tells whether its readout came and stayed.
+bool Settled(HWND dialog, POINT pt)
+{
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt);
+    if (!WaitForReadout(dialog, pt, 500))
+        return false;
+    Sleep(200);
+    return WaitForReadout(dialog, pt, 0);
+}
+} // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc < 2)
+        return fprintf(stderr, "usage: input_bench TINTLET.EXE [MOVES]\n"), 2;
+    int moves = argc > 2 ? _wtoi(argv[2]) : 10000;
+
+    Stripes stripes(400, 300);
+    if (!stripes.OnScreen())
+        return fprintf(stderr, "input_bench: the stripes never showed on the screen\n"), 1;
+
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi;
+    wchar_t cmd[MAX_PATH + 2];
+    swprintf(cmd, MAX_PATH + 2, L"\"%ls\"", argv[1]);
+    if (!CreateProcessW(argv[1], cmd, NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
+        return fprintf(stderr, "input_bench: cannot start Tintlet\n"), 1;
+    FindData app = {pi.dwProcessId, NULL};
+    for (DWORD start = GetTickCount(); !app.hwnd && GetTickCount() - start < 30000;)
+    {
+        WaitForInputIdle(pi.hProcess, 1000);
+        EnumWindows(FindVisibleTopLevel, (LPARAM)&app);
+    }
+
+    int done = 0, lost = 0;
+    double rate = 0, lastMs = 0;
+    bool lastOk = false;
+    if (app.hwnd)
+    {
+        // Clear of the stripes, so every point of the walk shows the stripes' colours.
+        SetWindowPos(app.hwnd, NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        Pump();
+        RECT rc;
+        GetWindowRect(GetDlgItem(app.hwnd, IDC_PICKER), &rc);
+        POINT centre = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+        SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, centre);
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        // Wine can lose the first moves after a press, and the X server's echo of the
+        // pointer warps can bring back an old point: moves until one stays shown.
+        for (int i = 0; i < 20 && !Settled(app.hwnd, stripes.Point(moves + i)); ++i)
+        {
+        }
+
+        double t0 = Now(), tLast = 0;
+        for (; done < moves; ++done)
+        {
+            POINT pt = stripes.Point(done);
+            tLast = Now();
+            SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt);
+            if (WaitForReadout(app.hwnd, pt, 500))
+                continue;
+            // A lost move is sent again, and counted.
+            ++lost;
+            SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt);
+            if (!WaitForReadout(app.hwnd, pt))
+                break;
+        }
+        double t1 = Now();
+        rate = done / (t1 - t0);
+        lastMs = (t1 - tLast) * 1000;
+
+        if (done == moves)
+        {
+            wchar_t shown[32] = L"", want[32];
+            COLORREF cr = stripes.Color(moves - 1);
+            swprintf(want, 32, L"#%02X%02X%02X", GetRValue(cr), GetGValue(cr), GetBValue(cr));
+            GetWindowTextW(GetDlgItem(app.hwnd, IDC_HTML), shown, 32);
+            lastOk = wcscmp(shown, want) == 0;
+        }
+        SendMouse(MOUSEEVENTF_LEFTUP);
+        PostMessageW(app.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+    bool closed = WaitForSingleObject(pi.hProcess, 10000) == WAIT_OBJECT_0;
+    if (!closed)
+        TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+
+    if (!app.hwnd)
+        return fprintf(stderr, "input_bench: Tintlet showed no window\n"), 1;
+    printf("%-28s %10.0f /s %13s %8s   (goal >= 1000; %d of %d moves sampled, %d sent twice)\n",
+           "samples per second, input", rate, "", "", done, moves, lost);
+    printf("%-28s %10.2f ms %13s %8s   (last readout %s)\n", "last move to its readout", lastMs, "", "",
+           lastOk ? "OK" : "FAILED");
+    return lastOk && closed ? 0 : 1;
+}

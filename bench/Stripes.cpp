@@ -1,0 +1,80 @@
+#include "Stripes.h"
+
+namespace
+{
+const COLORREF kColors[] = {RGB(200, 30, 40),  RGB(20, 160, 60), RGB(30, 60, 210),
+                            RGB(240, 220, 20), RGB(12, 12, 12),  RGB(250, 250, 250)};
+const int kStripes = sizeof kColors / sizeof kColors[0];
+const int kStripeWidth = 50;
+const int kHeight = 160;
+const int kMargin = 4; // points stay clear of the stripes' edges
+const wchar_t kClass[] = L"TintletBenchStripes";
+} // namespace
+
+Stripes::Stripes(int x, int y) : m_hwnd(NULL), m_x(x), m_y(y)
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = WndProc;
+    wc.hInstance = GetModuleHandleW(NULL);
+    wc.lpszClassName = kClass;
+    RegisterClassW(&wc);
+    m_hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClass, L"", WS_POPUP | WS_VISIBLE, x, y,
+                             kStripes * kStripeWidth, kHeight, NULL, NULL, wc.hInstance, NULL);
+    UpdateWindow(m_hwnd);
+    // The X server shows the window a moment after Windows painted it.
+    for (DWORD start = GetTickCount(); !OnScreen() && GetTickCount() - start < 5000;)
+    {
+        MSG msg;
+        while (PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+        Sleep(10);
+    }
+}
+
+Stripes::~Stripes()
+{
+    DestroyWindow(m_hwnd);
+}
+
+POINT Stripes::Point(int i) const
+{
+    int round = i / kStripes;
+    POINT pt = {m_x + (i % kStripes) * kStripeWidth + kMargin + round % (kStripeWidth - 2 * kMargin),
+                m_y + kMargin + (round * 7) % (kHeight - 2 * kMargin)};
+    return pt;
+}
+
+COLORREF Stripes::Color(int i) const
+{
+    return kColors[i % kStripes];
+}
+
+bool Stripes::OnScreen() const
+{
+    HDC dc = GetDC(NULL);
+    bool shown = true;
+    for (int i = 0; i < kStripes && shown; ++i)
+    {
+        POINT pt = Point(i);
+        shown = GetPixel(dc, pt.x, pt.y) == Color(i);
+    }
+    ReleaseDC(NULL, dc);
+    return shown;
+}
+
+LRESULT CALLBACK Stripes::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg != WM_PAINT)
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    for (int i = 0; i < kStripes; ++i)
+    {
+        RECT rc = {i * kStripeWidth, 0, (i + 1) * kStripeWidth, kHeight};
+        HBRUSH brush = CreateSolidBrush(kColors[i]);
+        FillRect(dc, &rc, brush);
+        DeleteObject(brush);
+    }
+    EndPaint(hwnd, &ps);
+    return 0;
+}
