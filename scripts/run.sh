@@ -2,7 +2,7 @@
 # Runs Tintlet.exe under Wine. With a display: until the dialog is closed.
 # Headless: on a private Xvfb, saves a screenshot of the dialog, then closes it.
 # Usage: run.sh PATH/TO/Tintlet.exe
-set -u
+set -u -o pipefail
 exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 bin=$(dirname "$exe")
 . "$(dirname "$0")/wine-env.sh"

@@ -34,7 +34,16 @@ fi
 export WINE
 
 tintlet_prefix() {
-  [ -f "$WINEPREFIX/.tintlet-ready" ] && return 0
+  [ -f "$WINEPREFIX/.tintlet-ready" ] || tintlet_prefix_create || return 1
+  # Debian's Wine 8 does not load fonts-wine's folder by itself, so the dialogs would
+  # get fallback faces (no "MS Sans Serif", no Marlett caption buttons); the fonts
+  # go where every Wine looks.
+  local fonts=/usr/share/wine/fonts
+  [ -d "$fonts" ] && ln -sf "$fonts"/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  return 0
+}
+
+tintlet_prefix_create() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   echo "wine: creating the private prefix $WINEPREFIX (once)"
   "$WINE" wineboot -i >"$TINTLET_BUILD/wineboot.log" 2>&1 || true
