@@ -1,5 +1,6 @@
 #include "picker/PickerDlg.h"
 
+#include "picker/ClipboardText.h"
 #include "picker/Readout.h"
 #include "res/resource.h"
 
@@ -43,6 +44,10 @@ void CPickerDlg::DoDataExchange(CDataExchange* pDX)
 {
     DDX_Control(pDX, IDC_SWATCH, m_wndSwatch);
     DDX_Control(pDX, IDC_PICKER, m_wndPicker);
+    DDX_Control(pDX, IDC_COPY_DEC, m_btnCopyDec);
+    DDX_Control(pDX, IDC_COPY_HEX, m_btnCopyHex);
+    DDX_Control(pDX, IDC_COPY_COLORREF, m_btnCopyColorref);
+    DDX_Control(pDX, IDC_COPY_HTML, m_btnCopyHtml);
 }
 
 BEGIN_MESSAGE_MAP(CPickerDlg, CDialog)
@@ -53,6 +58,10 @@ BEGIN_MESSAGE_MAP(CPickerDlg, CDialog)
     ON_WM_LBUTTONUP()
     ON_WM_CAPTURECHANGED()
     ON_WM_MOUSEMOVE()
+    ON_BN_CLICKED(IDC_COPY_DEC, OnCopyDec)
+    ON_BN_CLICKED(IDC_COPY_HEX, OnCopyHex)
+    ON_BN_CLICKED(IDC_COPY_COLORREF, OnCopyColorref)
+    ON_BN_CLICKED(IDC_COPY_HTML, OnCopyHtml)
 END_MESSAGE_MAP()
 
 BOOL CPickerDlg::OnInitDialog()
@@ -78,7 +87,16 @@ BOOL CPickerDlg::OnInitDialog()
     // An empty well in the dialog face until the first sample.
     m_wndSwatch.SetColor(GetSysColor(COLOR_BTNFACE));
 
+    // The images need the buttons attached, so this follows the data exchange.
+    CCopyButton* buttons[] = {&m_btnCopyDec, &m_btnCopyHex, &m_btnCopyColorref, &m_btnCopyHtml};
+    for (CCopyButton* pButton : buttons)
+    {
+        pButton->LoadMappedBitmaps(IDB_COPY, RGB(255, 255, 255), RGB(192, 192, 192), RGB(128, 128, 128));
+        pButton->SizeToContent();
+    }
+
     UpdateTopmost();
+    UpdateCopyButtons();
     return TRUE;
 }
 
@@ -213,4 +231,59 @@ void CPickerDlg::SampleAt(CPoint ptScreen)
         FormatReadout(i, cr, ptScreen, strText);
         SetDlgItemText(g_nReadoutIDs[i], strText);
     }
+    UpdateCopyButtons();
+}
+
+void CPickerDlg::UpdateCopyButtons()
+{
+    CCopyButton* buttons[] = {&m_btnCopyDec, &m_btnCopyHex, &m_btnCopyColorref, &m_btnCopyHtml};
+    static const int readouts[] = {IDC_RGB_DEC, IDC_RGB_HEX, IDC_COLORREF, IDC_HTML};
+    CString strText;
+    for (int i = 0; i < 4; ++i)
+    {
+        GetDlgItemText(readouts[i], strText);
+        EnableControl(this, buttons[i], strText.GetLength() != 0);
+    }
+}
+
+void EnableControl(CDialog* pDlg, CWnd* pControl, bool bEnable)
+{
+    if (!bEnable && CWnd::FromHandle(::GetFocus()) == pControl)
+        pDlg->SendMessage(WM_NEXTDLGCTL, 0, 0);
+    pControl->EnableWindow(bEnable);
+    DWORD dwDefID = (DWORD)pDlg->SendMessage(DM_GETDEFID, 0, 0);
+    if (bEnable && HIWORD(dwDefID) != 0 && (int)LOWORD(dwDefID) == pControl->GetDlgCtrlID())
+        pDlg->SendMessage(DM_SETDEFID, LOWORD(dwDefID), 0);
+}
+
+void CPickerDlg::OnCopyDec()
+{
+    CopyReadout(IDC_RGB_DEC);
+}
+
+void CPickerDlg::OnCopyHex()
+{
+    CopyReadout(IDC_RGB_HEX);
+}
+
+void CPickerDlg::OnCopyColorref()
+{
+    CopyReadout(IDC_COLORREF);
+}
+
+void CPickerDlg::OnCopyHtml()
+{
+    CopyReadout(IDC_HTML);
+}
+
+void CPickerDlg::CopyReadout(int nIDReadout)
+{
+    CString strText;
+    GetDlgItemText(nIDReadout, strText);
+    CopyToClipboard(strText);
+}
+
+void CPickerDlg::CopyToClipboard(const CString& strText)
+{
+    CopyTextToClipboard(this, strText);
 }

@@ -4,6 +4,7 @@
 
 #include "afxwin.h"
 #include "controls/ColorSwatch.h"
+#include "controls/CopyButton.h"
 
 class CPickerDlg : public CDialog
 {
@@ -28,6 +29,10 @@ protected:
     void EndDrag();
     // Reads the screen pixel at ptScreen and shows it in the swatch and the readouts.
     void SampleAt(CPoint ptScreen);
+    // Enables each copy button whose readout has text.
+    void UpdateCopyButtons();
+    // Puts strText on the clipboard with the dialog as its owner.
+    void CopyToClipboard(const CString& strText);
 
     // void OnSysCommand(UINT nID, LPARAM lParam)
     void OnSysCommand(UINT nID, LPARAM lParam);
@@ -43,10 +48,19 @@ protected:
     void OnLButtonUp(UINT nFlags, CPoint point);
     // void OnCaptureChanged(CWnd* pWnd)
     void OnCaptureChanged(CWnd* pWnd);
+    // void OnCopyDec() and the like: BN_CLICKED from each copy button
+    void OnCopyDec();
+    void OnCopyHex();
+    void OnCopyColorref();
+    void OnCopyHtml();
     DECLARE_MESSAGE_MAP()
 
     CStatic m_wndPicker;
     CColorSwatch m_wndSwatch;
+    CCopyButton m_btnCopyDec;
+    CCopyButton m_btnCopyHex;
+    CCopyButton m_btnCopyColorref;
+    CCopyButton m_btnCopyHtml;
     bool m_bDragging;
     bool m_bAlwaysOnTop;
     HICON m_hIcon;
@@ -55,4 +69,11 @@ protected:
     HICON m_hIconPicker;
     HCURSOR m_hPickerCursor;
     HCURSOR m_hPrevCursor; // only remembered, never destroyed
+
+private:
+    void CopyReadout(int nIDReadout);
 };
+
+// Enables or disables a control of pDlg. The focus moves on before its holder goes
+// grey, and a default button coming back gets its default look back.
+void EnableControl(CDialog* pDlg, CWnd* pControl, bool bEnable);
