@@ -473,6 +473,9 @@ BOOL CWnd::DispatchEntry(const AFX_MSGMAP_ENTRY* pEntry, WPARAM wParam, LPARAM l
         result = (this->*reinterpret_cast<BOOL (CWnd::*)(CWnd*, UINT, UINT)>(pEntry->pfn))(
             FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
         break;
+    case AfxSig_lwl:
+        result = (this->*reinterpret_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(pEntry->pfn))(wParam, lParam);
+        break;
     default:
         return FALSE;
     }

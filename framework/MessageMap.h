@@ -22,6 +22,7 @@ enum AfxSig
     AfxSig_hDu,  // HBRUSH (CDC*, UINT)
     AfxSig_uP,   // UINT (CPoint)
     AfxSig_bWuu, // BOOL (CWnd*, UINT, UINT)
+    AfxSig_lwl,  // LRESULT (WPARAM, LPARAM)
 };
 
 // The 16-bit colour request; reflected colour requests of every kind use its number.
@@ -114,6 +115,9 @@ protected:                                                                      
 // BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 #define ON_WM_SETCURSOR()                                                                                    \
     AFX_MSG_ENTRY(WM_SETCURSOR, 0, 0, AfxSig_bWuu, BOOL (CWnd::*)(CWnd*, UINT, UINT), OnSetCursor)
+// LRESULT memberFxn(WPARAM wParam, LPARAM lParam)
+#define ON_MESSAGE(message, memberFxn)                                                                       \
+    AFX_MSG_ENTRY(message, 0, 0, AfxSig_lwl, LRESULT (CWnd::*)(WPARAM, LPARAM), memberFxn)
 // void memberFxn()
 #define ON_BN_CLICKED(id, memberFxn)                                                                         \
     AFX_MSG_ENTRY(WM_COMMAND, BN_CLICKED, id, AfxSig_vv, void (CWnd::*)(), memberFxn)

@@ -1,0 +1,32 @@
+// A text static drawn as a link: blue, underlined, with a pointing hand over it. A
+// press opens the control's text with the shell or, when the shell cannot, puts the
+// text on the clipboard. The label keeps no address of its own.
+#pragma once
+
+#include "afxwin.h"
+
+class CHyperLink : public CStatic
+{
+public:
+    CHyperLink();
+    virtual ~CHyperLink();
+
+protected:
+    // HBRUSH CtlColor(CDC* pDC, UINT nCtlColor), reflected from the parent
+    HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
+    // UINT OnNcHitTest(CPoint point)
+    UINT OnNcHitTest(CPoint point);
+    // BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    // void OnLButtonDown(UINT nFlags, CPoint point)
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    // LRESULT OnSetText(WPARAM wParam, LPARAM lParam)
+    LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+    // The underlined font, made at the first colour request that draws the link look.
+    BOOL CreateLinkFont();
+
+    CFont m_font;
+    HCURSOR m_hCursor;
+};
