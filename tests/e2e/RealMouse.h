@@ -1,7 +1,7 @@
 // Real mouse input. Under Wine the X server's own test extension moves the pointer
-// (xdotool, reached through a bridge the test script starts, named in TINTLET_XINPUT):
-// moves injected with SendInput there fight the X pointer and can be undone. Without
-// the bridge (on Windows itself) SendInput is the real input path.
+// (xdotool through XBridge): moves injected with SendInput there fight the X pointer
+// and can be undone. Without the bridge (on Windows itself) SendInput is the real
+// input path.
 #pragma once
 #include <windows.h>
 

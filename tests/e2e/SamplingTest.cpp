@@ -1,6 +1,7 @@
 // Dragging from the real Tintlet.exe's pipette with real mouse input, over a window of
 // known colours that the test paints, and reading back what the user sees: the
 // readouts, the picker slot, and who holds the mouse.
+#include "e2e/ColourTarget.h"
 #include "e2e/RealMouse.h"
 #include "e2e/TintletProcess.h"
 #include "res/resource.h"
@@ -14,86 +15,10 @@
 
 namespace
 {
-const int kBand = 50, kBandHeight = 60;
-
-struct Band
-{
-    COLORREF cr;
-    const wchar_t* texts[4]; // decimal, hex, COLORREF, HTML
-};
-
-const Band kBands[] = {
-    {0x00FF8040, {L"64, 128, 255", L"40, 80, FF", L"00FF8040", L"#4080FF"}},
-    {0x000000FF, {L"255, 0, 0", L"FF, 00, 00", L"000000FF", L"#FF0000"}},
-    {0x00030201, {L"1, 2, 3", L"01, 02, 03", L"00030201", L"#010203"}},
-    {0x00FFFFFF, {L"255, 255, 255", L"FF, FF, FF", L"00FFFFFF", L"#FFFFFF"}},
-};
-const int kBandCount = sizeof kBands / sizeof kBands[0];
-// One lone pixel in the white band, in a colour found nowhere else.
-const COLORREF kLonePixel = 0x0000FF00;
-const POINT kLoneAt = {3 * kBand + 10, 12};
-
-LRESULT CALLBACK TargetProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
-    if (msg != WM_PAINT)
-        return DefWindowProcW(hwnd, msg, wp, lp);
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
-    for (int i = 0; i < kBandCount; ++i)
-    {
-        RECT rc = {i * kBand, 0, (i + 1) * kBand, kBandHeight};
-        HBRUSH brush = CreateSolidBrush(kBands[i].cr);
-        FillRect(dc, &rc, brush);
-        DeleteObject(brush);
-    }
-    SetPixel(dc, kLoneAt.x, kLoneAt.y, kLonePixel);
-    EndPaint(hwnd, &ps);
-    return 0;
-}
-
-// The coloured target, placed where it does not overlap the dialog.
-class Target
-{
-public:
-    explicit Target(HWND dialog)
-    {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = TargetProc;
-        wc.hInstance = GetModuleHandleW(NULL);
-        wc.lpszClassName = L"TintletColourTarget";
-        RegisterClassW(&wc);
-        RECT dlg;
-        GetWindowRect(dialog, &dlg);
-        m_origin.x = 10;
-        m_origin.y = dlg.top > kBandHeight + 20 ? 10 : GetSystemMetrics(SM_CYSCREEN) - kBandHeight - 10;
-        m_hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE,
-                                 m_origin.x, m_origin.y, kBand * kBandCount, kBandHeight, NULL, NULL, NULL, NULL);
-        UpdateWindow(m_hwnd);
-        PumpMessages(100);
-    }
-    ~Target() { DestroyWindow(m_hwnd); }
-
-    POINT BandCentre(int i) const { return {m_origin.x + i * kBand + kBand / 2, m_origin.y + kBandHeight / 2}; }
-    POINT LonePixel() const { return {m_origin.x + kLoneAt.x, m_origin.y + kLoneAt.y}; }
-
-private:
-    HWND m_hwnd;
-    POINT m_origin;
-};
-
-POINT CentreOf(HWND hwnd)
-{
-    RECT rc;
-    GetWindowRect(hwnd, &rc);
-    return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
-}
-
-std::wstring PointText(POINT pt) { return std::to_wstring(pt.x) + L", " + std::to_wstring(pt.y); }
-
 // Waits until the program has sampled `pt`.
 bool WaitForSample(const TintletProcess& app, POINT pt)
 {
-    return PumpUntil([&] { return app.Text(IDC_COORDINATES) == PointText(pt); }, 3000);
+    return app.WaitForText(IDC_COORDINATES, PointText(pt));
 }
 
 void ExpectBand(const TintletProcess& app, const Band& band, POINT pt)
@@ -163,7 +88,7 @@ TEST(Sampling, DragShowsEachColourUnderThePipettesTipAndItsPoint)
 {
     TintletProcess app;
     ASSERT_TRUE(app.Dialog());
-    Target target(app.Dialog());
+    ColourTarget target(app.Dialog());
     HWND picker = app.Item(IDC_PICKER);
     std::vector<COLORREF> pickerShown = Snapshot(picker);
 
@@ -229,7 +154,7 @@ TEST(Sampling, EscapeEndsTheDragAndASecondEscapeCloses)
 {
     TintletProcess app;
     ASSERT_TRUE(app.Dialog());
-    Target target(app.Dialog());
+    ColourTarget target(app.Dialog());
     std::vector<COLORREF> pickerShown = Snapshot(app.Item(IDC_PICKER));
     PressOnPicker(app);
     POINT red = target.BandCentre(1);
@@ -257,7 +182,7 @@ TEST(Sampling, AnotherWindowTakingTheCaptureEndsTheDrag)
 {
     TintletProcess app;
     ASSERT_TRUE(app.Dialog());
-    Target target(app.Dialog());
+    ColourTarget target(app.Dialog());
     std::vector<COLORREF> pickerShown = Snapshot(app.Item(IDC_PICKER));
     PressOnPicker(app);
 

@@ -1,5 +1,7 @@
 #include "e2e/TintletProcess.h"
 
+#include "e2e/RealMouse.h"
+#include "res/resource.h"
 #include "support/Pump.h"
 
 namespace
@@ -25,6 +27,18 @@ BOOL CALLBACK CollectVisible(HWND hwnd, LPARAM lp)
     return TRUE;
 }
 } // namespace
+
+POINT CentreOf(HWND hwnd)
+{
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+}
+
+std::wstring PointText(POINT pt)
+{
+    return std::to_wstring(pt.x) + L", " + std::to_wstring(pt.y);
+}
 
 std::wstring WindowsPath(const char* unixPath)
 {
@@ -94,6 +108,24 @@ HWND TintletProcess::Capture() const
     info.cbSize = sizeof info;
     GetGUIThreadInfo(m_pi.dwThreadId, &info);
     return info.hwndCapture;
+}
+
+bool TintletProcess::WaitForText(int id, const std::wstring& text, DWORD ms) const
+{
+    return PumpUntil([&] { return Text(id) == text; }, ms);
+}
+
+bool TintletProcess::DragFromPickerTo(POINT pt) const
+{
+    SetForegroundWindow(m_hwnd);
+    POINT picker = CentreOf(Item(IDC_PICKER));
+    if (!RealMouse::MoveTo(picker))
+        return false;
+    RealMouse::LeftDown();
+    bool sampled = WaitForText(IDC_COORDINATES, PointText(picker)) && RealMouse::MoveTo(pt) &&
+                   WaitForText(IDC_COORDINATES, PointText(pt));
+    RealMouse::LeftUp();
+    return sampled && PumpUntil([&] { return Capture() == NULL; }, 2000);
 }
 
 int TintletProcess::VisibleWindowCount() const

@@ -20,6 +20,11 @@ public:
     std::wstring Text(int id) const;
     // The window holding the mouse capture in the program's thread, or NULL.
     HWND Capture() const;
+    // Waits until control `id` shows `text`.
+    bool WaitForText(int id, const std::wstring& text, DWORD ms = 3000) const;
+    // A whole drag with real input: press on the pipette, move to pt, release there.
+    // True once the readouts show pt's sample.
+    bool DragFromPickerTo(POINT pt) const;
     // Whether the process has ended within `ms`; also true when no window of it is left.
     bool WaitForExit(DWORD ms = 10000);
     DWORD ExitCode() const;
@@ -32,6 +37,11 @@ private:
     PROCESS_INFORMATION m_pi;
     HWND m_hwnd;
 };
+
+// The centre of a window on the screen.
+POINT CentreOf(HWND hwnd);
+// A screen point as the coordinates readout shows it.
+std::wstring PointText(POINT pt);
 
 // The Windows path of a file given by its Unix path (Wine maps / to drive Z:).
 std::wstring WindowsPath(const char* unixPath);

@@ -1,0 +1,155 @@
+// The copy buttons of the real Tintlet.exe clicked with real input: what lands on the
+// clipboard, read in Windows and by another X client (xclip), a double-click, the
+// Enter key, and a clipboard that another program holds open.
+#include "e2e/ColourTarget.h"
+#include "e2e/RealMouse.h"
+#include "e2e/TintletProcess.h"
+#include "e2e/XBridge.h"
+#include "res/resource.h"
+#include "support/Pump.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+std::wstring ClipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(NULL))
+        return L"<clipboard busy>";
+    if (HGLOBAL block = GetClipboardData(CF_UNICODETEXT))
+    {
+        text = (const wchar_t*)GlobalLock(block);
+        GlobalUnlock(block);
+    }
+    CloseClipboard();
+    return text;
+}
+
+void PutOnClipboard(const wchar_t* text)
+{
+    OpenClipboard(NULL);
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wcslen(text) + 1) * 2);
+    lstrcpyW((wchar_t*)GlobalLock(block), text);
+    GlobalUnlock(block);
+    SetClipboardData(CF_UNICODETEXT, block);
+    CloseClipboard();
+}
+
+void Click(POINT pt)
+{
+    RealMouse::MoveTo(pt);
+    RealMouse::LeftDown();
+    RealMouse::LeftUp();
+}
+
+bool Responsive(HWND hwnd)
+{
+    DWORD_PTR result;
+    return SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result) != 0;
+}
+
+// Tintlet running, with pure red sampled from the colour target.
+class CopyFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_app.Dialog());
+        for (int id = IDC_COPY_DEC; id <= IDC_COPY_HTML; ++id)
+            EXPECT_FALSE(IsWindowEnabled(m_app.Item(id))) << "copy buttons start disabled";
+        ASSERT_TRUE(m_app.DragFromPickerTo(m_target.BandCentre(1)));
+        ASSERT_EQ(L"#FF0000", m_app.Text(IDC_HTML));
+        for (int id = IDC_COPY_DEC; id <= IDC_COPY_HTML; ++id)
+            EXPECT_TRUE(IsWindowEnabled(m_app.Item(id))) << "a sample enables them";
+        PutOnClipboard(L"before");
+    }
+
+    TintletProcess m_app;
+    ColourTarget m_target{m_app.Dialog()};
+};
+} // namespace
+
+TEST_F(CopyFixture, ClickPutsExactlyTheReadoutOnTheClipboardForEveryClient)
+{
+    Click(CentreOf(m_app.Item(IDC_COPY_HTML)));
+    EXPECT_TRUE(PumpUntil([] { return ClipboardText() == L"#FF0000"; }, 3000)) << "clipboard holds "
+                                                                                 << testing::PrintToString(ClipboardText());
+    if (XBridge::Available())
+    {
+        ASSERT_TRUE(XBridge::Run("xclip -selection clipboard -o"));
+        EXPECT_EQ("#FF0000", XBridge::Output()) << "as another X client reads it";
+    }
+    Click(CentreOf(m_app.Item(IDC_COPY_DEC)));
+    EXPECT_TRUE(PumpUntil([] { return ClipboardText() == L"255, 0, 0"; }, 3000));
+    if (XBridge::Available())
+    {
+        ASSERT_TRUE(XBridge::Run("xclip -selection clipboard -o"));
+        EXPECT_EQ("255, 0, 0", XBridge::Output());
+    }
+}
+
+// A double-click copies twice, and the button shows pressed from its second press to
+// its release.
+TEST_F(CopyFixture, DoubleClickCopiesTwice)
+{
+    POINT hex = CentreOf(m_app.Item(IDC_COPY_HEX));
+    DWORD before = GetClipboardSequenceNumber();
+    Click(hex);
+    ASSERT_TRUE(PumpUntil([] { return ClipboardText() == L"FF, 00, 00"; }, 3000));
+    DWORD perCopy = GetClipboardSequenceNumber() - before;
+    ASSERT_GT(perCopy, 0u);
+    PumpMessages(GetDoubleClickTime() + 100); // the next click starts afresh
+
+    PutOnClipboard(L"before");
+    before = GetClipboardSequenceNumber();
+    RealMouse::LeftDown();
+    RealMouse::LeftUp();
+    RealMouse::LeftDown();
+    PumpMessages(100);
+    EXPECT_TRUE(SendMessageW(m_app.Item(IDC_COPY_HEX), BM_GETSTATE, 0, 0) & BST_PUSHED);
+    RealMouse::LeftUp();
+    PumpMessages(200);
+    EXPECT_FALSE(SendMessageW(m_app.Item(IDC_COPY_HEX), BM_GETSTATE, 0, 0) & BST_PUSHED);
+    EXPECT_EQ(L"FF, 00, 00", ClipboardText());
+    EXPECT_EQ(2 * perCopy, GetClipboardSequenceNumber() - before) << "two copies";
+}
+
+// Enter on a focused copy button copies its readout and does not close the dialog.
+TEST_F(CopyFixture, EnterOnAFocusedButtonCopiesAndKeepsTheDialog)
+{
+    HWND colorref = m_app.Item(IDC_COPY_COLORREF);
+    auto focus = [&] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(m_app.ThreadId(), &info);
+        return info.hwndFocus;
+    };
+    for (int i = 0; i < 12 && focus() != colorref; ++i)
+        m_app.PressKey(VK_TAB);
+    ASSERT_EQ(colorref, focus()) << "Tab reaches the copy button";
+    m_app.PressKey(VK_RETURN);
+    EXPECT_TRUE(PumpUntil([] { return ClipboardText() == L"000000FF"; }, 3000));
+    EXPECT_FALSE(m_app.WaitForExit(300)) << "Enter did not press the default button";
+}
+
+// Another program holding the clipboard open: a click changes nothing, says nothing,
+// and the dialog stays responsive; once it is closed, the next click copies.
+TEST_F(CopyFixture, ClipboardHeldByAnotherProgramMakesAClickDoNothing)
+{
+    ASSERT_TRUE(OpenClipboard(NULL));
+    DWORD sequence = GetClipboardSequenceNumber();
+    Click(CentreOf(m_app.Item(IDC_COPY_HTML)));
+    PumpMessages(300);
+    EXPECT_EQ(sequence, GetClipboardSequenceNumber());
+    EXPECT_TRUE(Responsive(m_app.Dialog()));
+    EXPECT_EQ(1, m_app.VisibleWindowCount()) << "no message box";
+    CloseClipboard();
+    EXPECT_EQ(L"before", ClipboardText());
+
+    Click(CentreOf(m_app.Item(IDC_COPY_HTML)));
+    EXPECT_TRUE(PumpUntil([] { return ClipboardText() == L"#FF0000"; }, 3000));
+}
