@@ -1,5 +1,6 @@
 #include "picker/PickerDlg.h"
 
+#include "about/AboutDlg.h"
 #include "picker/ClipboardText.h"
 #include "picker/Readout.h"
 #include "res/resource.h"
@@ -113,6 +114,13 @@ void CPickerDlg::OnSysCommand(UINT nID, LPARAM /*lParam*/)
     // The system keeps its own flags in the low four bits of menu commands.
     switch (nID & 0xFFF0)
     {
+    case IDM_ABOUTBOX:
+    {
+        // A fresh box for every opening, gone before the handler returns.
+        CAboutDlg dlgAbout;
+        dlgAbout.DoModal();
+        break;
+    }
     case IDM_ALWAYS_ON_TOP:
         m_bAlwaysOnTop = !m_bAlwaysOnTop;
         UpdateTopmost();
