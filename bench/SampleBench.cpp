@@ -1,6 +1,8 @@
 // The cost of one sample inside Tintlet against the floor of reading one screen pixel
 // (GetDC, GetPixel, ReleaseDC), both over the same stripes in the same run. A sample is
 // a WM_MOUSEMOVE during a drag on the real picker dialog plus the repaint it causes.
+// Also the copy buttons' image rebuild after a system colour change, against the floor
+// of loading their sixteen mapped glyphs and nothing else.
 //   sample_bench [SAMPLES] [ROUNDS]
 #include "Stripes.h"
 #include "picker/PickerDlg.h"
@@ -57,6 +59,29 @@ double FloorRound(const Stripes& stripes)
     return sum == 1 ? t * 2 : t; // keeps the reads from being dropped
 }
 
+const int kRebuilds = 20;
+
+double RebuildRound(HWND dialog)
+{
+    double t0 = Now();
+    for (int i = 0; i < kRebuilds; ++i)
+        SendMessageW(dialog, WM_SYSCOLORCHANGE, 0, 0);
+    return (Now() - t0) / kRebuilds;
+}
+
+// Four buttons of four images, each a fresh mapped load of the glyph.
+double GlyphLoadRound()
+{
+    COLORMAP map[3] = {{RGB(255, 255, 255), GetSysColor(COLOR_BTNHIGHLIGHT)},
+                       {RGB(192, 192, 192), GetSysColor(COLOR_BTNFACE)},
+                       {RGB(128, 128, 128), GetSysColor(COLOR_BTNSHADOW)}};
+    double t0 = Now();
+    for (int i = 0; i < kRebuilds; ++i)
+        for (int image = 0; image < 16; ++image)
+            DeleteObject(CreateMappedBitmap(GetModuleHandleW(NULL), IDB_COPY, 0, map, 3));
+    return (Now() - t0) / kRebuilds;
+}
+
 double SampleRound(HWND dialog, const Stripes& stripes)
 {
     double t0 = Now();
@@ -75,6 +100,8 @@ class CBenchDlg : public CPickerDlg
 public:
     double m_sampleUs = 0;
     double m_floorUs = 0;
+    double m_rebuildMs = 0;
+    double m_glyphLoadMs = 0;
     bool m_readoutOk = false;
 
 protected:
@@ -124,6 +151,15 @@ private:
         ::GetDlgItemTextW(m_hWnd, IDC_HTML, shown, 32);
         m_readoutOk = wcscmp(shown, expected) == 0;
         SendMessage(WM_LBUTTONUP, 0, 0);
+
+        std::vector<double> rebuilds, loads;
+        for (int r = 0; r < g_rounds; ++r)
+        {
+            rebuilds.push_back(RebuildRound(m_hWnd));
+            loads.push_back(GlyphLoadRound());
+        }
+        m_rebuildMs = Median(rebuilds) * 1e3;
+        m_glyphLoadMs = Median(loads) * 1e3;
     }
 };
 } // namespace
@@ -141,5 +177,8 @@ int wmain(int argc, wchar_t** argv)
     printf("%-28s %10.1f us %10.1f us %8.2f   (goal <= 3.00; median of %d x %d samples; readout %s)\n",
            "per sample, painted", dlg.m_sampleUs, dlg.m_floorUs, dlg.m_sampleUs / dlg.m_floorUs, g_rounds,
            g_samples, dlg.m_readoutOk ? "OK" : "FAILED");
+    printf("%-28s %10.2f ms %10.2f ms %8.2f   (4 buttons x 4 images; median of %d x %d)\n",
+           "image rebuild, colour change", dlg.m_rebuildMs, dlg.m_glyphLoadMs, dlg.m_rebuildMs / dlg.m_glyphLoadMs,
+           g_rounds, kRebuilds);
     return dlg.m_readoutOk ? 0 : 1;
 }
