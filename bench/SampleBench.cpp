@@ -175,8 +175,8 @@ int wmain(int argc, wchar_t** argv)
     if (dlg.m_floorUs <= 0)
         return fprintf(stderr, "sample_bench: the stripes never showed on the screen\n"), 1;
     printf("%-28s %10.1f us %10.1f us %8.2f   (goal <= 3.00; median of %d x %d samples; readout %s)\n",
-           "per sample, painted", dlg.m_sampleUs, dlg.m_floorUs, dlg.m_sampleUs / dlg.m_floorUs, g_rounds,
-           g_samples, dlg.m_readoutOk ? "OK" : "FAILED");
+           "per sample, painted", dlg.m_sampleUs, dlg.m_floorUs, dlg.m_sampleUs / dlg.m_floorUs, g_rounds, g_samples,
+           dlg.m_readoutOk ? "OK" : "FAILED");
     printf("%-28s %10.2f ms %10.2f ms %8.2f   (4 buttons x 4 images; median of %d x %d)\n",
            "image rebuild, colour change", dlg.m_rebuildMs, dlg.m_glyphLoadMs, dlg.m_rebuildMs / dlg.m_glyphLoadMs,
            g_rounds, kRebuilds);

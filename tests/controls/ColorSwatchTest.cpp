@@ -24,8 +24,8 @@ class SwatchFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_parent = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 40, 40, 120, 80, NULL,
-                                   NULL, NULL, NULL);
+        m_parent = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 40, 40, 120, 80, NULL, NULL,
+                                   NULL, NULL);
         m_static = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 10, 10, kWidth, kHeight,
                                    m_parent, (HMENU)1001, NULL, NULL);
         ASSERT_TRUE(m_swatch.SubclassWindow(m_static));
@@ -95,8 +95,7 @@ const int kInterior = (kWidth - 4) * (kHeight - 4);
 
 TEST_F(SwatchFixture, InteriorIsTheColourInsideTheSystemsSunkenEdge)
 {
-    const COLORREF colours[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0x40, 0x80, 0xFF),
-                                GetSysColor(COLOR_BTNFACE)};
+    const COLORREF colours[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0x40, 0x80, 0xFF), GetSysColor(COLOR_BTNFACE)};
     for (COLORREF cr : colours)
     {
         Canvas canvas(kWidth, kHeight, RGB(7, 7, 7));

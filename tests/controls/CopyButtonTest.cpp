@@ -65,14 +65,13 @@ HWND CreateParent()
     wc.hInstance = GetModuleHandleW(NULL);
     wc.lpszClassName = L"CopyButtonTestParent";
     RegisterClassW(&wc);
-    return CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 50, 50, 200, 100, NULL, NULL, NULL,
-                           NULL);
+    return CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 50, 50, 200, 100, NULL, NULL, NULL, NULL);
 }
 
 HWND CreateButton(HWND parent, int id, int x)
 {
-    return CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, x, 10, 30, 30,
-                           parent, (HMENU)(INT_PTR)id, NULL, NULL);
+    return CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, x, 10, 30, 30, parent,
+                           (HMENU)(INT_PTR)id, NULL, NULL);
 }
 
 // A bitmap read back pixel by pixel.
@@ -111,7 +110,10 @@ Scheme CurrentScheme()
 class Model
 {
 public:
-    explicit Model(COLORREF face) : m_px(kImage * kImage, face) {}
+    explicit Model(COLORREF face)
+        : m_px(kImage * kImage, face)
+    {
+    }
 
     void Frame(int l, int t, int r, int b, COLORREF first, COLORREF second)
     {
@@ -249,8 +251,8 @@ TEST_F(CopyButtonFixture, FourImagesOfTwentyPixelsFromOneGlyph)
 {
     EXPECT_TRUE(m_button.LoadMappedBitmaps(IDB_COPY, RGB(255, 255, 255), RGB(192, 192, 192), RGB(128, 128, 128)));
     EXPECT_EQ((UINT)IDB_COPY, m_button.m_nIDBitmap);
-    for (CBitmap* image : {&m_button.m_bitmap, &m_button.m_bitmapSel, &m_button.m_bitmapFocus,
-                           &m_button.m_bitmapDisabled})
+    for (CBitmap* image :
+         {&m_button.m_bitmap, &m_button.m_bitmapSel, &m_button.m_bitmapFocus, &m_button.m_bitmapDisabled})
     {
         BITMAP bm = {};
         ASSERT_TRUE(image->GetBitmap(&bm));
@@ -330,11 +332,11 @@ TEST_F(CopyButtonFixture, DoubleClickPressesAndClicksAtTheRelease)
     EXPECT_TRUE(SendMessageW(m_button.m_hWnd, BM_GETSTATE, 0, 0) & BST_PUSHED);
     EXPECT_EQ(NULL, GetCapture()) << "the system's press handling did not run";
 
-    const Message release[] = {{WM_LBUTTONUP, sent},
-                               {BM_SETSTATE, sent | wparam, 0},
-                               {WM_COMMAND, sent | wparam | lparam, MAKEWPARAM(IDC_COPY_DEC, BN_CLICKED),
-                                (LPARAM)m_button.m_hWnd},
-                               {0}};
+    const Message release[] = {
+        {WM_LBUTTONUP, sent},
+        {BM_SETSTATE, sent | wparam, 0},
+        {WM_COMMAND, sent | wparam | lparam, MAKEWPARAM(IDC_COPY_DEC, BN_CLICKED), (LPARAM)m_button.m_hWnd},
+        {0}};
     SendMessageW(m_button.m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     OkSequence(release, "release after a double-click");
     EXPECT_FALSE(SendMessageW(m_button.m_hWnd, BM_GETSTATE, 0, 0) & BST_PUSHED);
@@ -372,8 +374,8 @@ TEST_F(CopyButtonFixture, EnterClicksAndGoesNoFurther)
 
     // Without a parent the key is consumed all the same.
     CCopyButtonProbe orphan;
-    ASSERT_TRUE(orphan.SubclassWindow(CreateWindowExW(0, L"BUTTON", L"", WS_POPUP | BS_OWNERDRAW, 0, 0, 20, 20,
-                                                      NULL, NULL, NULL, NULL)));
+    ASSERT_TRUE(orphan.SubclassWindow(
+        CreateWindowExW(0, L"BUTTON", L"", WS_POPUP | BS_OWNERDRAW, 0, 0, 20, 20, NULL, NULL, NULL, NULL)));
     msg.hwnd = orphan.m_hWnd;
     EXPECT_TRUE(orphan.PreTranslateMessage(&msg));
     OkSequence(nothing, "Enter without a parent");

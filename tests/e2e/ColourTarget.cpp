@@ -44,8 +44,8 @@ ColourTarget::ColourTarget(HWND dialog)
     GetWindowRect(dialog, &dlg);
     m_origin.x = 10;
     m_origin.y = dlg.top > kBandHeight + 20 ? 10 : GetSystemMetrics(SM_CYSCREEN) - kBandHeight - 10;
-    m_hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE,
-                             m_origin.x, m_origin.y, kBand * kBandCount, kBandHeight, NULL, NULL, NULL, NULL);
+    m_hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, m_origin.x,
+                             m_origin.y, kBand * kBandCount, kBandHeight, NULL, NULL, NULL, NULL);
     UpdateWindow(m_hwnd);
     PumpMessages(100);
 }

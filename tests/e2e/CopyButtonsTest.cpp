@@ -76,8 +76,8 @@ protected:
 TEST_F(CopyFixture, ClickPutsExactlyTheReadoutOnTheClipboardForEveryClient)
 {
     Click(CentreOf(m_app.Item(IDC_COPY_HTML)));
-    EXPECT_TRUE(PumpUntil([] { return ClipboardText() == L"#FF0000"; }, 3000)) << "clipboard holds "
-                                                                                 << testing::PrintToString(ClipboardText());
+    EXPECT_TRUE(PumpUntil([] { return ClipboardText() == L"#FF0000"; }, 3000))
+        << "clipboard holds " << testing::PrintToString(ClipboardText());
     if (XBridge::Available())
     {
         ASSERT_TRUE(XBridge::Run("xclip -selection clipboard -o"));

@@ -20,7 +20,10 @@ void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0)
 
 // Absolute coordinates run from 0 to 65536 across the screen; rounding up makes the
 // system's scaling land on the pixel itself rather than the one before it.
-LONG Normalise(LONG v, int extent) { return (LONG)(((LONGLONG)v * 65536 + extent - 1) / extent); }
+LONG Normalise(LONG v, int extent)
+{
+    return (LONG)(((LONGLONG)v * 65536 + extent - 1) / extent);
+}
 } // namespace
 
 bool RealMouse::MoveTo(POINT pt)

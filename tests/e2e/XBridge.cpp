@@ -14,10 +14,10 @@ struct Pipes
         if (!dir)
             return;
         folder = dir;
-        request = CreateFileW(WindowsPath((folder + "/request").c_str()).c_str(), GENERIC_WRITE, 0, NULL,
-                              OPEN_EXISTING, 0, NULL);
-        reply = CreateFileW(WindowsPath((folder + "/reply").c_str()).c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING,
-                            0, NULL);
+        request = CreateFileW(WindowsPath((folder + "/request").c_str()).c_str(), GENERIC_WRITE, 0, NULL, OPEN_EXISTING,
+                              0, NULL);
+        reply = CreateFileW(WindowsPath((folder + "/reply").c_str()).c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0,
+                            NULL);
     }
 
     std::string folder;

@@ -38,8 +38,8 @@ void SampleRed(HWND dialog)
     RegisterClassW(&wc);
     RECT dlg;
     GetWindowRect(dialog, &dlg);
-    HWND red = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, dlg.right + 10, dlg.top,
-                               40, 40, NULL, NULL, NULL, NULL);
+    HWND red = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, dlg.right + 10, dlg.top, 40,
+                               40, NULL, NULL, NULL, NULL);
     UpdateWindow(red);
     PumpMessages(100);
 
@@ -165,8 +165,7 @@ TEST(Copy, EachButtonPutsExactlyItsReadoutOnTheClipboardAlone)
             {
                 EXPECT_NE(custom, f) << "the clipboard's earlier contents are gone";
                 // The system offers the text in its other text forms on its own.
-                EXPECT_TRUE(f == CF_UNICODETEXT || f == CF_TEXT || f == CF_OEMTEXT || f == CF_LOCALE)
-                    << "format " << f;
+                EXPECT_TRUE(f == CF_UNICODETEXT || f == CF_TEXT || f == CF_OEMTEXT || f == CF_LOCALE) << "format " << f;
             }
         }
     };

@@ -94,11 +94,21 @@ std::wstring Expected(int id, COLORREF cr, POINT pt)
     unsigned r = cr & 0xFF, g = (cr >> 8) & 0xFF, b = (cr >> 16) & 0xFF;
     switch (id)
     {
-    case IDC_RGB_DEC: swprintf(buf, 64, L"%u, %u, %u", r, g, b); break;
-    case IDC_RGB_HEX: swprintf(buf, 64, L"%02X, %02X, %02X", r, g, b); break;
-    case IDC_COLORREF: swprintf(buf, 64, L"%08X", (unsigned)cr); break;
-    case IDC_HTML: swprintf(buf, 64, L"#%02X%02X%02X", r, g, b); break;
-    default: swprintf(buf, 64, L"%ld, %ld", (long)pt.x, (long)pt.y); break;
+    case IDC_RGB_DEC:
+        swprintf(buf, 64, L"%u, %u, %u", r, g, b);
+        break;
+    case IDC_RGB_HEX:
+        swprintf(buf, 64, L"%02X, %02X, %02X", r, g, b);
+        break;
+    case IDC_COLORREF:
+        swprintf(buf, 64, L"%08X", (unsigned)cr);
+        break;
+    case IDC_HTML:
+        swprintf(buf, 64, L"#%02X%02X%02X", r, g, b);
+        break;
+    default:
+        swprintf(buf, 64, L"%ld, %ld", (long)pt.x, (long)pt.y);
+        break;
     }
     return buf;
 }
@@ -126,10 +136,12 @@ void ExpectIdle(CPickerDlgProbe& d, HCURSOR cursorBefore)
 }
 
 // The sample written on a press: five readouts in display order.
-#define SAMPLE_TEXTS                                                                                         \
-    {WM_SETTEXT, sent | wparam, IDC_RGB_DEC}, {WM_SETTEXT, sent | wparam, IDC_RGB_HEX},                      \
-        {WM_SETTEXT, sent | wparam, IDC_COLORREF}, {WM_SETTEXT, sent | wparam, IDC_HTML},                    \
-        {WM_SETTEXT, sent | wparam, IDC_COORDINATES}
+#define SAMPLE_TEXTS                                                                                                   \
+    {WM_SETTEXT, sent | wparam, IDC_RGB_DEC}, {WM_SETTEXT, sent | wparam, IDC_RGB_HEX},                                \
+        {WM_SETTEXT, sent | wparam, IDC_COLORREF}, {WM_SETTEXT, sent | wparam, IDC_HTML},                              \
+    {                                                                                                                  \
+        WM_SETTEXT, sent | wparam, IDC_COORDINATES                                                                     \
+    }
 } // namespace
 
 TEST(Drag, PressOnThePickerCapturesLiftsThePickerAndSamplesThePressPoint)
@@ -146,10 +158,8 @@ TEST(Drag, PressOnThePickerCapturesLiftsThePickerAndSamplesThePressPoint)
         POINT client = PickerCentre(hwnd), screen = client;
         ClientToScreen(hwnd, &screen);
         COLORREF before = ScreenPixel(screen);
-        const Message press[] = {{WM_LBUTTONDOWN, sent},
-                                 {STM_SETICON, sent | wparam, (WPARAM)d.m_hIconEmpty},
-                                 SAMPLE_TEXTS,
-                                 {0}};
+        const Message press[] = {
+            {WM_LBUTTONDOWN, sent}, {STM_SETICON, sent | wparam, (WPARAM)d.m_hIconEmpty}, SAMPLE_TEXTS, {0}};
         FlushSequence();
         Press(hwnd, WM_LBUTTONDOWN, client);
         OkSequence(press, "press on the picker");
@@ -293,9 +303,8 @@ TEST(Drag, LosingTheCaptureEndsTheDragAndLeavesTheNewHolderItsCapture)
         HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
         RecordDialog(d);
 
-        const Message lost[] = {{WM_CAPTURECHANGED, sent, 0, (LPARAM)other},
-                                {STM_SETICON, sent | wparam, (WPARAM)d.m_hIconPicker},
-                                {0}};
+        const Message lost[] = {
+            {WM_CAPTURECHANGED, sent, 0, (LPARAM)other}, {STM_SETICON, sent | wparam, (WPARAM)d.m_hIconPicker}, {0}};
         FlushSequence();
         SetCapture(other);
         OkSequence(lost, "capture taken by another window");

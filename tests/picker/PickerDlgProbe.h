@@ -10,11 +10,11 @@ class CPickerDlgProbe : public CPickerDlg
 {
 public:
     using CPickerDlg::m_bAlwaysOnTop;
+    using CPickerDlg::m_bDragging;
     using CPickerDlg::m_btnCopyColorref;
     using CPickerDlg::m_btnCopyDec;
     using CPickerDlg::m_btnCopyHex;
     using CPickerDlg::m_btnCopyHtml;
-    using CPickerDlg::m_bDragging;
     using CPickerDlg::m_hIcon;
     using CPickerDlg::m_hIconEmpty;
     using CPickerDlg::m_hIconPicker;
