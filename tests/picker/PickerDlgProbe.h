@@ -22,6 +22,7 @@ public:
     using CPickerDlg::m_hPrevCursor;
     using CPickerDlg::m_hSmallIcon;
     using CPickerDlg::m_wndPicker;
+    using CPickerDlg::SampleAt;
 
     std::function<void(CPickerDlgProbe&)> beforeInit; // runs before the dialog's own set-up
     std::function<void(CPickerDlgProbe&)> check;      // runs once the modal loop is going

@@ -1,0 +1,18 @@
+// The running program as the monkey sees it between two gestures: which of its windows
+// are up and what has the input, read from outside without touching it.
+#pragma once
+#include "e2e/TintletProcess.h"
+
+struct AppView
+{
+    HWND dialog;
+    HWND about;     // the About box while it is open, else NULL
+    HWND menuPopup; // a visible menu of the program, else NULL
+    bool inMenu;    // menu mode, with or without a popup showing
+    bool inMoveSize;
+    bool iconic;
+    bool foreground; // one of the program's windows is the foreground window
+    HWND capture;
+};
+
+AppView Observe(const TintletProcess& app);

@@ -1,0 +1,340 @@
+#include "monkey/Monkey.h"
+
+#include "e2e/RealMouse.h"
+#include "e2e/TintletProcess.h"
+#include "e2e/XBridge.h"
+#include "monkey/AppView.h"
+#include "monkey/GestureMaker.h"
+#include "monkey/Readouts.h"
+#include "res/resource.h"
+#include "support/GuiObjects.h"
+#include "support/Pump.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <deque>
+#include <memory>
+
+namespace
+{
+const DWORD kAnswerMs = 1000;
+// An ending is put down to a gesture that may end the program when it comes at most
+// this many gestures later: the program can still be working through its input.
+const long kEndingLag = 2;
+const size_t kRecentGestures = 12;
+
+std::string Format(const char* format, ...)
+{
+    char text[512];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    return text;
+}
+
+std::wstring ClipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(NULL))
+        return text;
+    if (HGLOBAL block = GetClipboardData(CF_UNICODETEXT))
+    {
+        if (const wchar_t* p = (const wchar_t*)GlobalLock(block))
+            text = p;
+        GlobalUnlock(block);
+    }
+    CloseClipboard();
+    return text;
+}
+
+bool OnScreen(HWND hwnd)
+{
+    RECT rc;
+    return !hwnd || (GetWindowRect(hwnd, &rc) && rc.left >= 0 && rc.top >= 0 &&
+                     rc.right <= GetSystemMetrics(SM_CXSCREEN) && rc.bottom <= GetSystemMetrics(SM_CYSCREEN));
+}
+
+bool Quiet(const AppView& v)
+{
+    return !v.about && !v.inMenu && !v.inMoveSize && !v.iconic && !v.capture;
+}
+
+class MonkeyRun
+{
+public:
+    explicit MonkeyRun(const MonkeySettings& settings)
+        : m_settings(settings), m_maker(settings.seed)
+    {
+    }
+
+    ~MonkeyRun()
+    {
+        m_app.reset();
+        if (m_process)
+            CloseHandle(m_process);
+    }
+
+    MonkeyReport Run()
+    {
+        DWORD start = GetTickCount();
+        if (!Start())
+            return m_report;
+        while (m_report.events < m_settings.events && GetTickCount() - start < m_settings.seconds * 1000 &&
+               m_report.failures.empty())
+        {
+            if (m_app->WaitForExit(0))
+            {
+                if (!Ended() || !Start())
+                    break;
+                continue;
+            }
+            if (!Step())
+                break;
+        }
+        if (m_report.failures.empty() && !m_app->WaitForExit(0))
+            FinalAccount();
+        m_report.elapsedMs = GetTickCount() - start;
+        return m_report;
+    }
+
+private:
+    bool Step()
+    {
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutW(m_app->Dialog(), WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &result))
+            return m_app->WaitForExit(0) || Fail(Format("the program did not answer within %lu ms", kAnswerMs));
+        std::string problem = ReadoutProblem(*m_app);
+        if (!problem.empty())
+            return m_app->WaitForExit(0) || Fail(problem);
+        AppView view = Observe(*m_app);
+        if (Housekeep(view))
+            return true;
+        if (view.about && view.about != m_lastAbout)
+            ++m_report.aboutOpenings;
+        m_lastAbout = view.about;
+        if (Quiet(view) && m_report.gestures % 8 == 0)
+            m_lastQuiet = CountGuiObjects(m_process);
+
+        Gesture g = m_maker.Next(view);
+        DWORD clipboard = GetClipboardSequenceNumber();
+        if (!Send(g, view))
+            return true;
+        if (g.mayEnd)
+        {
+            m_lastMayEnd = m_report.gestures;
+            m_app->WaitForExit(250);
+        }
+        return Verify(g, clipboard);
+    }
+
+    // Starts the program, lets Wine make what it makes once per process, and takes
+    // the object counts every later count of this run is held against.
+    bool Start()
+    {
+        m_app.reset();
+        if (m_process)
+            CloseHandle(m_process);
+        m_process = NULL;
+        m_app.reset(new TintletProcess());
+        ++m_report.starts;
+        if (!m_app->Dialog())
+            return Fail("the program did not start");
+        DWORD pid = 0;
+        GetWindowThreadProcessId(m_app->Dialog(), &pid);
+        m_process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+        WarmUp();
+        m_baseline = m_lastQuiet = CountGuiObjects(m_process);
+        m_startGesture = m_report.gestures;
+        if (m_baseline.gdi < 0 || m_baseline.user < 0)
+            return Fail("the program's GDI and USER objects could not be counted");
+        return true;
+    }
+
+    // Wine makes some objects once per process, the first time a window is moved, a
+    // menu shown, the About box or its link used: each of these once, by real input.
+    void WarmUp()
+    {
+        RECT rc;
+        GetWindowRect(m_app->Dialog(), &rc);
+        POINT outside = {std::min(rc.right + 40, (LONG)GetSystemMetrics(SM_CXSCREEN) - 1), rc.top + 40};
+        m_app->DragFromPickerTo(outside);
+        POINT copy = CentreOf(m_app->Item(IDC_COPY_DEC));
+        POINT caption = {rc.left + 40, rc.top + GetSystemMetrics(SM_CYCAPTION) / 2};
+        XBridge::Run(Format("xdotool mousemove %ld %ld click 1 mousemove %ld %ld mousedown 1 mousemove %ld %ld "
+                            "mousemove %ld %ld mouseup 1",
+                            copy.x, copy.y, caption.x, caption.y, caption.x + 20, caption.y + 20, caption.x,
+                            caption.y));
+        PumpUntil([&] { return Observe(*m_app).foreground; }, 2000);
+        XBridge::Run("xdotool key Tab key shift+Tab key alt+space");
+        if (PumpUntil([&] { return Observe(*m_app).menuPopup != NULL; }, 2000))
+            XBridge::Run("xdotool key Escape");
+        PumpUntil([&] { return !Observe(*m_app).inMenu; }, 2000);
+        PostMessageW(m_app->Dialog(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        HWND about = NULL;
+        if (PumpUntil([&] { return (about = Observe(*m_app).about) != NULL; }, 5000))
+        {
+            POINT link = CentreOf(GetDlgItem(about, IDC_LINK));
+            POINT ok = CentreOf(GetDlgItem(about, IDOK));
+            XBridge::Run(Format("xdotool mousemove %ld %ld click 1", link.x, link.y));
+            PumpMessages(300);
+            XBridge::Run(Format("xdotool mousemove %ld %ld click 1", ok.x, ok.y));
+            if (!PumpUntil([&] { return !IsWindow(about); }, 3000))
+                PostMessageW(about, WM_COMMAND, IDOK, 0);
+            PumpUntil([&] { return !IsWindow(about); }, 3000);
+        }
+        PumpMessages(300);
+    }
+
+    // The program has ended: through a legitimate path, with exit code 0, and with
+    // nothing kept from its objects' baseline.
+    bool Ended()
+    {
+        DWORD code = m_app->ExitCode();
+        if (m_report.gestures - m_lastMayEnd > kEndingLag)
+            return Fail(Format("the program ended (exit code %lu) after gestures that cannot end it", code));
+        if (code != 0)
+            return Fail(Format("the program ended with exit code %lu (0x%08lX)", code, code));
+        m_report.endings.push_back(m_lastMayEndCommand);
+        return Account();
+    }
+
+    bool Account()
+    {
+        ++m_report.leakRuns;
+        if (m_lastQuiet.gdi > m_baseline.gdi || m_lastQuiet.user > m_baseline.user)
+            return Fail(Format("run %d of the program kept objects over %ld gestures: GDI %ld -> %ld, USER %ld -> %ld",
+                               m_report.starts, m_report.gestures - m_startGesture, m_baseline.gdi, m_lastQuiet.gdi,
+                               m_baseline.user, m_lastQuiet.user));
+        return true;
+    }
+
+    // The last run of the program, brought to rest, is accounted like the others.
+    void FinalAccount()
+    {
+        AppView view = Observe(*m_app);
+        if (view.about)
+            PostMessageW(view.about, WM_COMMAND, IDOK, 0);
+        if (view.inMenu || view.inMoveSize)
+            PostMessageW(view.dialog, WM_CANCELMODE, 0, 0);
+        if (PumpUntil([&] { return Quiet(Observe(*m_app)); }, 3000))
+        {
+            PumpMessages(200);
+            m_lastQuiet = CountGuiObjects(m_process);
+        }
+        Account();
+    }
+
+    // Puts back what the monkey's own gestures cannot: a minimised program, and a
+    // window moved off the screen. True when it changed something.
+    bool Housekeep(const AppView& view)
+    {
+        if (view.inMenu || view.inMoveSize)
+            return false;
+        if (view.iconic)
+        {
+            ++m_report.restores;
+            PostMessageW(view.dialog, WM_SYSCOMMAND, SC_RESTORE, 0);
+            PumpUntil([&] { return !IsIconic(view.dialog); }, 2000);
+            return true;
+        }
+        for (HWND hwnd : {view.dialog, view.about})
+        {
+            if (!OnScreen(hwnd))
+            {
+                ++m_report.recentres;
+                SetWindowPos(hwnd, NULL, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                PumpUntil([&] { return OnScreen(hwnd); }, 2000);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Key strokes go to the foreground window, so the program is given the keyboard
+    // first with a click on its window's plain text. False when it never took it.
+    bool Send(const Gesture& g, const AppView& view)
+    {
+        if (g.keys && !view.foreground)
+        {
+            POINT pt = CentreOf(GetWindow(view.about ? view.about : view.dialog, GW_CHILD));
+            XBridge::Run(Format("xdotool mousemove %ld %ld click 1", (long)pt.x, (long)pt.y));
+            m_report.events += 3;
+            if (!PumpUntil([&] { return Observe(*m_app).foreground; }, 1000))
+                return false;
+        }
+        if (!XBridge::Run("xdotool" + g.command))
+            return Fail("xdotool failed:" + g.command);
+        ++m_report.gestures;
+        m_report.events += g.events;
+        m_recent.push_back(Format("%ld:", m_report.gestures) + g.command);
+        if (m_recent.size() > kRecentGestures)
+            m_recent.pop_front();
+        if (g.mayEnd)
+            m_lastMayEndCommand = g.command;
+        if (g.endsWithPointerAt)
+        {
+            PumpUntil(
+                [&] {
+                    POINT now;
+                    GetCursorPos(&now);
+                    return now.x == g.pointer.x && now.y == g.pointer.y;
+                },
+                1000);
+        }
+        return true;
+    }
+
+    bool Verify(const Gesture& g, DWORD clipboard)
+    {
+        if (g.sampled)
+        {
+            ++m_report.samplesChecked;
+            if (!m_app->WaitForText(IDC_COORDINATES, PointText(g.pointer), 3000))
+                return Fail(Format("a drag from the pipette released at %ld, %ld left the coordinates at \"%ls\"",
+                                   (long)g.pointer.x, (long)g.pointer.y, m_app->Text(IDC_COORDINATES).c_str()));
+        }
+        if (g.copiedReadout)
+        {
+            ++m_report.copiesChecked;
+            PumpUntil([&] { return GetClipboardSequenceNumber() != clipboard; }, 3000);
+            std::wstring expected = m_app->Text(g.copiedReadout);
+            std::wstring copied = ClipboardText();
+            if (copied != expected)
+                return Fail(Format("a click on the copy button of readout %d put \"%ls\" on the clipboard, not \"%ls\"",
+                                   g.copiedReadout, copied.c_str(), expected.c_str()));
+        }
+        return true;
+    }
+
+    bool Fail(const std::string& what)
+    {
+        std::string text = Format("gesture %ld, run %d of the program: ", m_report.gestures, m_report.starts) + what;
+        text += "\n  last gestures (xdotool arguments):";
+        for (const std::string& line : m_recent)
+            text += "\n    " + line;
+        m_report.failures.push_back(text);
+        return false;
+    }
+
+    MonkeySettings m_settings;
+    GestureMaker m_maker;
+    MonkeyReport m_report;
+    std::unique_ptr<TintletProcess> m_app;
+    HANDLE m_process = NULL;
+    GuiObjectCounts m_baseline = {};
+    GuiObjectCounts m_lastQuiet = {};
+    long m_startGesture = 0;
+    long m_lastMayEnd = -100;
+    std::string m_lastMayEndCommand;
+    HWND m_lastAbout = NULL;
+    std::deque<std::string> m_recent;
+};
+} // namespace
+
+MonkeyReport RunMonkey(const MonkeySettings& settings)
+{
+    MonkeyRun run(settings);
+    return run.Run();
+}

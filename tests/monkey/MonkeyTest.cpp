@@ -1,0 +1,59 @@
+// The monkey against the real Tintlet.exe. `make test` runs a short one, `make monkey`
+// the long one; TINTLET_MONKEY_SEED replays a run, TINTLET_MONKEY_EVENTS and
+// TINTLET_MONKEY_SECONDS set its length and its time bound.
+#include "e2e/XBridge.h"
+#include "monkey/Monkey.h"
+#include "support/BrowserRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+unsigned long Setting(const char* name, unsigned long fallback)
+{
+    const char* value = getenv(name);
+    return value && *value ? strtoul(value, NULL, 10) : fallback;
+}
+} // namespace
+
+TEST(Monkey, RandomRealInputNeitherCrashesNorHangsNorLeaks)
+{
+    ASSERT_TRUE(XBridge::Available()) << "the monkey sends its input through the X bridge of scripts/test.sh";
+    // The About box's link opens into the recorder, not a browser.
+    BrowserRecorder browser;
+    ASSERT_TRUE(browser.Active());
+    MonkeySettings settings;
+    settings.seed = (unsigned)Setting("TINTLET_MONKEY_SEED", (GetTickCount() ^ (GetCurrentProcessId() << 16)) % 1000000);
+    settings.events = (long)Setting("TINTLET_MONKEY_EVENTS", 400);
+    settings.seconds = (DWORD)Setting("TINTLET_MONKEY_SECONDS", 540);
+    printf("monkey: seed %u, %ld events, at most %lu s (replay: TINTLET_MONKEY_SEED=%u)\n", settings.seed,
+           settings.events, settings.seconds, settings.seed);
+    fflush(stdout);
+
+    MonkeyReport r = RunMonkey(settings);
+
+    double seconds = r.elapsedMs / 1000.0;
+    printf("monkey: %ld events in %ld gestures, %.1f s, %.0f events/s\n", r.events, r.gestures, seconds,
+           seconds > 0 ? r.events / seconds : 0.0);
+    printf("monkey: %d runs of the program, %d ended by the monkey, each with exit code 0:\n", r.starts,
+           (int)r.endings.size());
+    for (const std::string& ending : r.endings)
+        printf("  ended after:%s\n", ending.c_str());
+    printf("monkey: %d pipette drags and %d copies checked, %d About boxes seen, %zu link presses, "
+           "%d restores from minimised, %d windows put back on the screen\n",
+           r.samplesChecked, r.copiesChecked, r.aboutOpenings, browser.Requests().size(), r.restores, r.recentres);
+    printf("monkey: GDI and USER objects accounted for %d runs of the program\n", r.leakRuns);
+    fflush(stdout);
+
+    for (const std::string& failure : r.failures)
+        ADD_FAILURE() << failure << "\n  replay: TINTLET_MONKEY_SEED=" << settings.seed;
+    if (r.failures.empty())
+    {
+        EXPECT_GE(r.events, settings.events) << "the time bound stopped the monkey early";
+        EXPECT_EQ(r.starts, (int)r.endings.size() + 1);
+        EXPECT_EQ(r.starts, r.leakRuns);
+    }
+}
