@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   googletest
+  clang lld
   wine wine32:i386 wine64
   xvfb xdotool xclip x11-utils fonts-wine imagemagick
   zip unzip

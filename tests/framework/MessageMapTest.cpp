@@ -59,7 +59,8 @@ public:
     CPoint m_lastPoint;
 
 protected:
-    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    // virtual rather than override: clang flags a class mixing override with the message map's plain virtual
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     {
         AddMessage({kDefWindowProcSeen, sent | wparam, message, 0});
         return CBaseProbe::DefWindowProc(message, wParam, lParam);
