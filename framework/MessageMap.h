@@ -94,9 +94,6 @@ protected:                                                                      
 // void OnLButtonDown(UINT nFlags, CPoint point)
 #define ON_WM_LBUTTONDOWN()                                                                                  \
     AFX_MSG_ENTRY(WM_LBUTTONDOWN, 0, 0, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnLButtonDown)
-// void OnLButtonDblClk(UINT nFlags, CPoint point)
-#define ON_WM_LBUTTONDBLCLK()                                                                                \
-    AFX_MSG_ENTRY(WM_LBUTTONDBLCLK, 0, 0, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnLButtonDblClk)
 // void OnLButtonUp(UINT nFlags, CPoint point)
 #define ON_WM_LBUTTONUP()                                                                                    \
     AFX_MSG_ENTRY(WM_LBUTTONUP, 0, 0, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnLButtonUp)

@@ -56,7 +56,6 @@ BEGIN_MESSAGE_MAP(CPickerDlg, CDialog)
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
     ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONDBLCLK()
     ON_WM_LBUTTONUP()
     ON_WM_CAPTURECHANGED()
     ON_WM_MOUSEMOVE()
@@ -179,13 +178,6 @@ void CPickerDlg::OnLButtonDown(UINT /*nFlags*/, CPoint point)
         SampleAt(point);
     }
     Default();
-}
-
-void CPickerDlg::OnLButtonDblClk(UINT nFlags, CPoint point)
-{
-    // The dialog class takes double-clicks: a press soon after a release, near it,
-    // comes as one. On the picker it starts a drag like any other press.
-    OnLButtonDown(nFlags, point);
 }
 
 void CPickerDlg::OnMouseMove(UINT /*nFlags*/, CPoint point)

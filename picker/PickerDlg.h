@@ -42,8 +42,6 @@ protected:
     HCURSOR OnQueryDragIcon();
     // void OnLButtonDown(UINT nFlags, CPoint point)
     void OnLButtonDown(UINT nFlags, CPoint point);
-    // void OnLButtonDblClk(UINT nFlags, CPoint point)
-    void OnLButtonDblClk(UINT nFlags, CPoint point);
     // void OnMouseMove(UINT nFlags, CPoint point)
     void OnMouseMove(UINT nFlags, CPoint point);
     // void OnLButtonUp(UINT nFlags, CPoint point)
