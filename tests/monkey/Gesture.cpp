@@ -12,8 +12,17 @@ void Gesture::Move(POINT pt)
     pointer = pt;
 }
 
+void Gesture::NotePress()
+{
+    if (!pressed)
+        firstPress = pointer;
+    pressed = true;
+    lastPress = pointer;
+}
+
 void Gesture::Press()
 {
+    NotePress();
     command += " mousedown 1";
     ++events;
 }
@@ -27,6 +36,7 @@ void Gesture::Release()
 void Gesture::Click(int count)
 {
     // Two presses well inside the double-click time make a double-click.
+    NotePress();
     char text[48];
     snprintf(text, sizeof text, " click --repeat %d --delay 60 1", count);
     command += text;

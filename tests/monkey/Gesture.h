@@ -19,6 +19,9 @@ struct Gesture
     // the pipette released there), or the clipboard holds readout `readoutId` (a click
     // on an enabled copy button).
     bool sampled = false;
+    bool pressed = false;
+    POINT firstPress = {}; // where its first and last presses are
+    POINT lastPress = {};
     int copiedReadout = 0;
 
     void Move(POINT pt);
@@ -26,4 +29,7 @@ struct Gesture
     void Release();
     void Click(int count);
     void Key(const char* keysym);
+
+private:
+    void NotePress();
 };

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <memory>
 
@@ -254,7 +255,7 @@ private:
 
     // Key strokes go to the foreground window, so the program is given the keyboard
     // first with a click on its window's plain text. False when it never took it.
-    bool Send(const Gesture& g, const AppView& view)
+    bool Send(Gesture& g, const AppView& view)
     {
         if (g.keys && !view.foreground)
         {
@@ -264,8 +265,19 @@ private:
             if (!PumpUntil([&] { return Observe(*m_app).foreground; }, 1000))
                 return false;
         }
+        // A press soon after the last one and near it is the second of a double-click,
+        // which the dialog leaves alone even on the pipette.
+        if (g.pressed && GetTickCount() - m_lastPressTick < GetDoubleClickTime() + 250 &&
+            abs(g.firstPress.x - m_lastPress.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
+            abs(g.firstPress.y - m_lastPress.y) <= GetSystemMetrics(SM_CYDOUBLECLK))
+            g.sampled = false;
         if (!XBridge::Run("xdotool" + g.command))
             return Fail("xdotool failed:" + g.command);
+        if (g.pressed)
+        {
+            m_lastPressTick = GetTickCount();
+            m_lastPress = g.lastPress;
+        }
         ++m_report.gestures;
         m_report.events += g.events;
         m_recent.push_back(Format("%ld:", m_report.gestures) + g.command);
@@ -329,6 +341,8 @@ private:
     long m_lastMayEnd = -100;
     std::string m_lastMayEndCommand;
     HWND m_lastAbout = NULL;
+    DWORD m_lastPressTick = 0;
+    POINT m_lastPress = {};
     std::deque<std::string> m_recent;
 };
 } // namespace
