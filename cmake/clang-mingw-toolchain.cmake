@@ -11,6 +11,9 @@ set(_triple ${TINTLET_ARCH}-w64-mingw32)
 set(_sysroot /usr/${_triple})
 # GCC's version folder, e.g. 12-posix: its C++ headers and static runtimes.
 file(GLOB _gcc_dirs LIST_DIRECTORIES true /usr/lib/gcc/${_triple}/*-posix)
+if(NOT _gcc_dirs)
+  message(FATAL_ERROR "No /usr/lib/gcc/${_triple}/*-posix: clang needs GCC's C++ library (scripts/setup.sh installs it)")
+endif()
 list(GET _gcc_dirs 0 _gcc)
 
 set(CMAKE_C_COMPILER clang)
