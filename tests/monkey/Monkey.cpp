@@ -94,8 +94,15 @@ public:
             if (!Step())
                 break;
         }
-        if (m_report.failures.empty() && !m_app->WaitForExit(0))
-            FinalAccount();
+        // The last gesture may have ended the program: that ending is checked and
+        // accounted like any other.
+        if (m_report.failures.empty())
+        {
+            if (m_app->WaitForExit(0))
+                Ended();
+            else
+                FinalAccount();
+        }
         m_report.elapsedMs = GetTickCount() - start;
         return m_report;
     }
