@@ -58,40 +58,6 @@ bool CloseAbout(HWND box)
     return PumpUntil([&] { return !IsWindow(box); }, 10000);
 }
 
-void PressKey(HWND window, WORD vk)
-{
-    SetForegroundWindow(window);
-    PumpUntil([&] { return GetForegroundWindow() == window; }, 2000);
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_KEYBOARD;
-    in[0].ki.wVk = in[1].ki.wVk = vk;
-    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, in, sizeof(INPUT));
-    PumpMessages(200);
-}
-
-POINT Centre(HWND hwnd)
-{
-    RECT rc;
-    GetWindowRect(hwnd, &rc);
-    return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
-}
-
-// What the screen shows of a window (or of a rectangle of it), row by row.
-std::vector<COLORREF> Snapshot(const RECT& rc)
-{
-    Canvas canvas(rc.right - rc.left, rc.bottom - rc.top, 0);
-    HDC screen = GetDC(NULL);
-    BitBlt(canvas.Dc(), 0, 0, canvas.Width(), canvas.Height(), screen, rc.left, rc.top, SRCCOPY);
-    ReleaseDC(NULL, screen);
-    canvas.Read();
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < canvas.Height(); ++y)
-        for (int x = 0; x < canvas.Width(); ++x)
-            pixels.push_back(canvas.Pixel(x, y));
-    return pixels;
-}
-
 RECT ScreenRect(HWND hwnd)
 {
     RECT rc;
@@ -130,7 +96,7 @@ TEST(AboutBox, IsAnOwnedToolWindowWithTheIconSunkenAndTwoLinesOfText)
     EXPECT_EQ(SS_ICON | SS_SUNKEN, GetWindowLongW(icon, GWL_STYLE) & (SS_TYPEMASK | SS_SUNKEN));
     EXPECT_TRUE(SendMessageW(icon, STM_GETICON, 0, 0));
     RECT iconRect = ScreenRect(icon);
-    std::vector<COLORREF> iconPixels = Snapshot(iconRect);
+    std::vector<COLORREF> iconPixels = ScreenPixels(iconRect);
     int width = iconRect.right - iconRect.left;
     EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), iconPixels[width / 2]) << "sunken frame, top";
     EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), iconPixels[iconPixels.size() - width / 2]) << "sunken frame, bottom";
@@ -146,12 +112,12 @@ TEST(AboutBox, IsAnOwnedToolWindowWithTheIconSunkenAndTwoLinesOfText)
     RECT linesRect = ScreenRect(lines);
     RECT top = linesRect, bottom = linesRect;
     top.bottom = bottom.top = (linesRect.top + linesRect.bottom) / 2;
-    EXPECT_GT(Count(Snapshot(top), GetSysColor(COLOR_WINDOWTEXT)), 30);
-    EXPECT_GT(Count(Snapshot(bottom), GetSysColor(COLOR_WINDOWTEXT)), 30);
+    EXPECT_GT(Count(ScreenPixels(top), GetSysColor(COLOR_WINDOWTEXT)), 30);
+    EXPECT_GT(Count(ScreenPixels(bottom), GetSysColor(COLOR_WINDOWTEXT)), 30);
 
     // The link: blue letters and a blue underline, nothing else but the dialog face.
     RECT linkRect = ScreenRect(GetDlgItem(box, IDC_LINK));
-    std::vector<COLORREF> link = Snapshot(linkRect);
+    std::vector<COLORREF> link = ScreenPixels(linkRect);
     int blue = Count(link, RGB(0, 0, 255));
     EXPECT_GT(blue, 60);
     EXPECT_EQ((int)link.size(), blue + Count(link, GetSysColor(COLOR_BTNFACE)));
@@ -167,7 +133,7 @@ TEST(AboutBox, HoldsThePickerWhileOpenAndEscapeClosesOnlyTheBox)
     EXPECT_FALSE(IsWindowEnabled(app.Dialog()));
 
     // A real press and drag from the pipette starts nothing.
-    POINT pipette = Centre(app.Item(IDC_PICKER));
+    POINT pipette = CentreOf(app.Item(IDC_PICKER));
     ASSERT_TRUE(RealMouse::MoveTo(pipette));
     RealMouse::LeftDown();
     ASSERT_TRUE(RealMouse::MoveTo({pipette.x + 40, pipette.y + 40}));
@@ -183,7 +149,7 @@ TEST(AboutBox, HoldsThePickerWhileOpenAndEscapeClosesOnlyTheBox)
     ASSERT_TRUE(GetGUIThreadInfo(app.ThreadId(), &info));
     EXPECT_EQ(box, info.hwndActive);
     EXPECT_EQ(GetDlgItem(box, IDOK), info.hwndFocus);
-    PressKey(box, VK_ESCAPE);
+    PressKeyIn(box, VK_ESCAPE);
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(box); }));
     EXPECT_FALSE(app.WaitForExit(500));
     EXPECT_TRUE(IsWindowVisible(app.Dialog()));
@@ -216,7 +182,7 @@ TEST(AboutBox, LinkPressesOpenTheTemplatesAddressAndKeepTheBoxOpen)
     EXPECT_STREQ(address, text);
 
     RECT rc = ScreenRect(link);
-    const POINT presses[] = {Centre(link), {rc.left, rc.top}, {rc.right - 1, rc.bottom - 1}};
+    const POINT presses[] = {CentreOf(link), {rc.left, rc.top}, {rc.right - 1, rc.bottom - 1}};
     size_t count = 0;
     for (POINT pt : presses)
     {
@@ -244,7 +210,7 @@ TEST(AboutBox, TwentyOpeningsLookTheSameAndLeaveTheObjectCountsUnchanged)
     HWND box = OpenAbout(app);
     ASSERT_TRUE(box);
     RECT firstRect = ScreenRect(box);
-    std::vector<COLORREF> first = Snapshot(firstRect);
+    std::vector<COLORREF> first = ScreenPixels(firstRect);
     ASSERT_TRUE(CloseAbout(box));
     PumpMessages(200);
     GuiObjectCounts before = CountGuiObjects(process);
@@ -257,7 +223,7 @@ TEST(AboutBox, TwentyOpeningsLookTheSameAndLeaveTheObjectCountsUnchanged)
         ASSERT_TRUE(box) << "opening " << i + 2;
         RECT rc = ScreenRect(box);
         ASSERT_TRUE(EqualRect(&firstRect, &rc)) << "opening " << i + 2;
-        std::vector<COLORREF> now = Snapshot(rc);
+        std::vector<COLORREF> now = ScreenPixels(rc);
         int differing = 0;
         for (size_t p = 0; p < now.size(); ++p)
             differing += now[p] != first[p];

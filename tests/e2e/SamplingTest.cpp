@@ -50,16 +50,7 @@ std::vector<COLORREF> Snapshot(HWND hwnd)
 {
     RECT rc;
     GetWindowRect(hwnd, &rc);
-    Canvas canvas(rc.right - rc.left, rc.bottom - rc.top, 0);
-    HDC screen = GetDC(NULL);
-    BitBlt(canvas.Dc(), 0, 0, canvas.Width(), canvas.Height(), screen, rc.left, rc.top, SRCCOPY);
-    ReleaseDC(NULL, screen);
-    canvas.Read();
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < canvas.Height(); ++y)
-        for (int x = 0; x < canvas.Width(); ++x)
-            pixels.push_back(canvas.Pixel(x, y));
-    return pixels;
+    return ScreenPixels(rc);
 }
 
 // Whether the picker slot shows the same picture as `before`, once repainted.

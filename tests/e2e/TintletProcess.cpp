@@ -137,12 +137,17 @@ int TintletProcess::VisibleWindowCount() const
 
 void TintletProcess::PressKey(WORD vk) const
 {
-    SetForegroundWindow(m_hwnd);
-    PumpUntil([&] { return GetForegroundWindow() == m_hwnd; }, 2000);
+    PressKeyIn(m_hwnd, vk);
+}
+
+void PressKeyIn(HWND window, WORD vk)
+{
+    SetForegroundWindow(window);
+    PumpUntil([&] { return GetForegroundWindow() == window; }, 2000);
     INPUT in[2] = {};
     in[0].type = in[1].type = INPUT_KEYBOARD;
     in[0].ki.wVk = in[1].ki.wVk = vk;
     in[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, in, sizeof(INPUT));
-    PumpMessages(100);
+    PumpMessages(200);
 }

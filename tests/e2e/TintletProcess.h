@@ -40,6 +40,8 @@ private:
 
 // The centre of a window on the screen.
 POINT CentreOf(HWND hwnd);
+// Real key strokes to `window`, brought to the front first.
+void PressKeyIn(HWND window, WORD vk);
 // A screen point as the coordinates readout shows it.
 std::wstring PointText(POINT pt);
 

@@ -41,3 +41,22 @@ COLORREF Canvas::Pixel(int x, int y) const
     DWORD v = m_pixels[y * m_width + x];
     return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
 }
+
+std::vector<COLORREF> Canvas::Pixels() const
+{
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < m_height; ++y)
+        for (int x = 0; x < m_width; ++x)
+            pixels.push_back(Pixel(x, y));
+    return pixels;
+}
+
+std::vector<COLORREF> ScreenPixels(const RECT& rc)
+{
+    Canvas canvas(rc.right - rc.left, rc.bottom - rc.top, 0);
+    HDC screen = GetDC(NULL);
+    BitBlt(canvas.Dc(), 0, 0, canvas.Width(), canvas.Height(), screen, rc.left, rc.top, SRCCOPY);
+    ReleaseDC(NULL, screen);
+    canvas.Read();
+    return canvas.Pixels();
+}

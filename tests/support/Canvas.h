@@ -26,6 +26,8 @@ public:
     // Reads the whole bitmap (GetDIBits); later drawing needs another Read.
     void Read();
     COLORREF Pixel(int x, int y) const;
+    // Every pixel of the last Read, row by row.
+    std::vector<COLORREF> Pixels() const;
 
 private:
     int m_width;
@@ -35,3 +37,6 @@ private:
     HGDIOBJ m_oldBitmap;
     std::vector<DWORD> m_pixels;
 };
+
+// What the screen shows in rc, row by row.
+std::vector<COLORREF> ScreenPixels(const RECT& rc);
