@@ -3,6 +3,7 @@
 // shows its point, so every move is one sample. Also the time from the last move to its
 // readout, and whether that readout shows the last move's pixel.
 //   input_bench TINTLET.EXE [MOVES]
+#include "ProcessWindow.h"
 #include "Stripes.h"
 #include "res/resource.h"
 
@@ -11,25 +12,6 @@
 
 namespace
 {
-struct FindData
-{
-    DWORD pid;
-    HWND hwnd;
-};
-
-BOOL CALLBACK FindVisibleTopLevel(HWND hwnd, LPARAM lp)
-{
-    FindData* data = (FindData*)lp;
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == data->pid && IsWindowVisible(hwnd))
-    {
-        data->hwnd = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 double Now()
 {
     static LARGE_INTEGER freq;
@@ -108,29 +90,24 @@ int wmain(int argc, wchar_t** argv)
     swprintf(cmd, MAX_PATH + 2, L"\"%ls\"", argv[1]);
     if (!CreateProcessW(argv[1], cmd, NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
         return fprintf(stderr, "input_bench: cannot start Tintlet\n"), 1;
-    FindData app = {pi.dwProcessId, NULL};
-    for (DWORD start = GetTickCount(); !app.hwnd && GetTickCount() - start < 30000;)
-    {
-        WaitForInputIdle(pi.hProcess, 1000);
-        EnumWindows(FindVisibleTopLevel, (LPARAM)&app);
-    }
+    HWND dialog = WaitForVisibleWindow(pi);
 
     int done = 0, lost = 0;
     double rate = 0, lastMs = 0;
     bool lastOk = false;
-    if (app.hwnd)
+    if (dialog)
     {
         // Clear of the stripes, so every point of the walk shows the stripes' colours.
-        SetWindowPos(app.hwnd, NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        SetWindowPos(dialog, NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         Pump();
         RECT rc;
-        GetWindowRect(GetDlgItem(app.hwnd, IDC_PICKER), &rc);
+        GetWindowRect(GetDlgItem(dialog, IDC_PICKER), &rc);
         POINT centre = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
         SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, centre);
         SendMouse(MOUSEEVENTF_LEFTDOWN);
         // Wine can lose the first moves after a press, and the X server's echo of the
         // pointer warps can bring back an old point: moves until one stays shown.
-        for (int i = 0; i < 20 && !Settled(app.hwnd, stripes.Point(moves + i)); ++i)
+        for (int i = 0; i < 20 && !Settled(dialog, stripes.Point(moves + i)); ++i)
         {
         }
 
@@ -140,12 +117,12 @@ int wmain(int argc, wchar_t** argv)
             POINT pt = stripes.Point(done);
             tLast = Now();
             SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt);
-            if (WaitForReadout(app.hwnd, pt, 500))
+            if (WaitForReadout(dialog, pt, 500))
                 continue;
             // A lost move is sent again, and counted.
             ++lost;
             SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt);
-            if (!WaitForReadout(app.hwnd, pt))
+            if (!WaitForReadout(dialog, pt))
                 break;
         }
         double t1 = Now();
@@ -157,11 +134,11 @@ int wmain(int argc, wchar_t** argv)
             wchar_t shown[32] = L"", want[32];
             COLORREF cr = stripes.Color(moves - 1);
             swprintf(want, 32, L"#%02X%02X%02X", GetRValue(cr), GetGValue(cr), GetBValue(cr));
-            GetWindowTextW(GetDlgItem(app.hwnd, IDC_HTML), shown, 32);
+            GetWindowTextW(GetDlgItem(dialog, IDC_HTML), shown, 32);
             lastOk = wcscmp(shown, want) == 0;
         }
         SendMouse(MOUSEEVENTF_LEFTUP);
-        PostMessageW(app.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
     bool closed = WaitForSingleObject(pi.hProcess, 10000) == WAIT_OBJECT_0;
     if (!closed)
@@ -169,7 +146,7 @@ int wmain(int argc, wchar_t** argv)
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
 
-    if (!app.hwnd)
+    if (!dialog)
         return fprintf(stderr, "input_bench: Tintlet showed no window\n"), 1;
     printf("%-28s %10.0f /s %13s %8s   (goal >= 1000; %d of %d moves sampled, %d sent twice)\n",
            "samples per second, input", rate, "", "", done, moves, lost);

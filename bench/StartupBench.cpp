@@ -4,6 +4,8 @@
 // A second floor, the same bare program asking for the common controls 6 as Tintlet's
 // manifest does, shows what that request alone costs.
 //   startup_bench TINTLET.EXE BARE.EXE [RUNS [BARE_V6.EXE]]
+#include "ProcessWindow.h"
+
 #include <windows.h>
 #include <psapi.h>
 
@@ -20,25 +22,6 @@ struct Sample
     SIZE_T peakBytes;
 };
 
-struct FindData
-{
-    DWORD pid;
-    HWND hwnd;
-};
-
-BOOL CALLBACK FindVisibleTopLevel(HWND hwnd, LPARAM lp)
-{
-    FindData* data = (FindData*)lp;
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == data->pid && IsWindowVisible(hwnd))
-    {
-        data->hwnd = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 bool RunOnce(const wchar_t* exe, Sample* out)
 {
     STARTUPINFOW si = {};
@@ -52,14 +35,7 @@ bool RunOnce(const wchar_t* exe, Sample* out)
     if (!CreateProcessW(exe, cmd, NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
         return false;
 
-    FindData data = {pi.dwProcessId, NULL};
-    for (DWORD start = GetTickCount(); !data.hwnd && GetTickCount() - start < 30000;)
-    {
-        WaitForInputIdle(pi.hProcess, 30000);
-        EnumWindows(FindVisibleTopLevel, (LPARAM)&data);
-        if (!data.hwnd)
-            Sleep(1);
-    }
+    HWND dialog = WaitForVisibleWindow(pi);
     QueryPerformanceCounter(&t1);
     out->ms = (t1.QuadPart - t0.QuadPart) * 1000.0 / freq.QuadPart;
 
@@ -69,14 +45,14 @@ bool RunOnce(const wchar_t* exe, Sample* out)
     GetProcessMemoryInfo(pi.hProcess, &pmc, sizeof pmc);
     out->peakBytes = pmc.PeakWorkingSetSize;
 
-    if (data.hwnd)
-        PostMessageW(data.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (dialog)
+        PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     bool ended = WaitForSingleObject(pi.hProcess, 10000) == WAIT_OBJECT_0;
     if (!ended)
         TerminateProcess(pi.hProcess, 1);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
-    return data.hwnd && ended;
+    return dialog && ended;
 }
 
 template <class T> T Median(std::vector<T> v)
