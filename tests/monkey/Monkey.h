@@ -13,6 +13,7 @@ struct MonkeySettings
     unsigned seed;
     long events;    // stops after at least this many events
     DWORD seconds;  // or after this long, whichever comes first
+    bool leaksFail; // object growth fails the run; otherwise it is only reported
 };
 
 struct MonkeyReport
@@ -28,6 +29,7 @@ struct MonkeyReport
     int restores = 0; // the program was minimised and brought back
     int recentres = 0; // a window had left the screen and was put back
     int leakRuns = 0;  // runs of the program whose objects were accounted
+    std::vector<std::string> growths; // runs that kept objects, when that is only reported
     std::vector<std::string> failures;
 };
 
