@@ -4,6 +4,7 @@
 // readout, and whether that readout shows the last move's pixel.
 //   input_bench TINTLET.EXE [MOVES]
 #include "ProcessWindow.h"
+#include "Clock.h"
 #include "Stripes.h"
 #include "res/resource.h"
 
@@ -12,16 +13,6 @@
 
 namespace
 {
-double Now()
-{
-    static LARGE_INTEGER freq;
-    if (!freq.QuadPart)
-        QueryPerformanceFrequency(&freq);
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / freq.QuadPart;
-}
-
 void Pump()
 {
     MSG msg;

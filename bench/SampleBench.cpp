@@ -4,6 +4,7 @@
 // Also the copy buttons' image rebuild after a system colour change, against the floor
 // of loading their sixteen mapped glyphs and nothing else.
 //   sample_bench [SAMPLES] [ROUNDS]
+#include "Clock.h"
 #include "Stripes.h"
 #include "picker/PickerDlg.h"
 #include "res/resource.h"
@@ -19,16 +20,6 @@ CWinApp theBenchApp;
 
 int g_samples = 10000;
 int g_rounds = 3;
-
-double Now()
-{
-    static LARGE_INTEGER freq;
-    if (!freq.QuadPart)
-        QueryPerformanceFrequency(&freq);
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / freq.QuadPart;
-}
 
 double Median(std::vector<double> v)
 {
