@@ -5,7 +5,8 @@ namespace
 struct Scan
 {
     DWORD pid;
-    HWND about;
+    HWND dialog;
+    HWND box;
     HWND menu;
 };
 
@@ -20,9 +21,11 @@ BOOL CALLBACK ScanWindow(HWND hwnd, LPARAM lp)
     GetClassNameW(hwnd, text, 32);
     if (!lstrcmpW(text, L"#32768"))
         s->menu = hwnd;
-    GetWindowTextW(hwnd, text, 32);
-    if (!lstrcmpW(text, L"About Tintlet"))
-        s->about = hwnd;
+    // Wine's system menu has an "About Wine" item of its own: its box, and the licence
+    // box that one opens, run in our process over our dialog just as the About box does.
+    // The one that takes input is the innermost.
+    else if (!lstrcmpW(text, L"#32770") && hwnd != s->dialog && IsWindowEnabled(hwnd))
+        s->box = hwnd;
     return TRUE;
 }
 } // namespace
@@ -31,10 +34,14 @@ AppView Observe(const TintletProcess& app)
 {
     AppView v = {};
     v.dialog = app.Dialog();
-    Scan s = {0, NULL, NULL};
+    Scan s = {0, v.dialog, NULL, NULL};
     GetWindowThreadProcessId(v.dialog, &s.pid);
     EnumWindows(ScanWindow, (LPARAM)&s);
-    v.about = s.about;
+    v.box = s.box;
+    wchar_t title[32] = L"";
+    if (s.box)
+        GetWindowTextW(s.box, title, 32);
+    v.about = !lstrcmpW(title, L"About Tintlet") ? s.box : NULL;
     v.menuPopup = s.menu;
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;

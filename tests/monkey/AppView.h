@@ -6,7 +6,8 @@
 struct AppView
 {
     HWND dialog;
-    HWND about;     // the About box while it is open, else NULL
+    HWND box;       // a box over the dialog while one is open (ours or Wine's), else NULL
+    HWND about;     // that box when it is the About box, else NULL
     HWND menuPopup; // a visible menu of the program, else NULL
     bool inMenu;    // menu mode, with or without a popup showing
     bool inMoveSize;

@@ -80,7 +80,7 @@ POINT GestureMaker::Near(POINT pt, int reach)
 
 POINT GestureMaker::Target(const AppView& view)
 {
-    HWND window = view.about ? view.about : view.dialog;
+    HWND window = view.box ? view.box : view.dialog;
     int where = Uniform(0, 99);
     if (where < 45)
     {
@@ -93,15 +93,15 @@ POINT GestureMaker::Target(const AppView& view)
         return PointIn(CaptionOf(window));
     if (where < 75)
         return PointIn(WindowRect(window));
-    if (where < 82 && view.about)
+    if (where < 82 && view.box)
         return PointIn(WindowRect(view.dialog));
     return AnyPoint();
 }
 
 bool GestureMaker::MayEnd(const AppView& view, POINT press, POINT release)
 {
-    // While the About box is open nothing ends the program: the box takes what would.
-    if (view.about)
+    // While a box is open nothing ends the program: the box takes what would.
+    if (view.box)
         return false;
     if (view.menuPopup)
     {
@@ -127,9 +127,9 @@ Gesture GestureMaker::Next(const AppView& view)
     if (view.inMenu)
         return InMenu(view);
     int pick = Uniform(0, 99);
-    if (view.about)
+    if (view.box)
     {
-        // The About box: its button, link, caption and keys, and the held picker behind it.
+        // A box (ours or Wine's): its buttons, link, caption and keys, and the held picker behind it.
         if (pick < 45)
             return Clicks(view, 1);
         if (pick < 55)
@@ -208,7 +208,7 @@ Gesture GestureMaker::Clicks(const AppView& view, int count)
     g.Click(count);
     g.mayEnd = MayEnd(view, pt, pt);
     HWND hit = WindowFromPoint(pt);
-    if (count == 1 && !view.about && !view.iconic)
+    if (count == 1 && !view.box && !view.iconic)
     {
         for (const auto& pair : kCopyButtons)
         {
@@ -238,7 +238,7 @@ Gesture GestureMaker::Keys(const AppView& view)
     {
         int last = Uniform(0, 4);
         g.Key(kLastKeys[last]);
-        g.mayEnd = !view.about && last != 4;
+        g.mayEnd = !view.box && last != 4;
     }
     return g;
 }
@@ -252,7 +252,7 @@ Gesture GestureMaker::SystemMenuByKeys(const AppView& view)
         g.Key(Chance(70) ? "Down" : "Up");
     bool choose = Chance(60);
     g.Key(choose ? "Return" : "Escape");
-    g.mayEnd = choose && !view.about;
+    g.mayEnd = choose && !view.box;
     return g;
 }
 
@@ -280,7 +280,7 @@ Gesture GestureMaker::InMenu(const AppView& view)
             g.Key(kNeutralKeys[Uniform(0, 5)]);
         bool choose = Chance(50);
         g.Key(choose ? "Return" : "Escape");
-        g.mayEnd = choose && !view.about;
+        g.mayEnd = choose && !view.box;
         return g;
     }
     POINT pt = Target(view);

@@ -24,6 +24,8 @@ const DWORD kAnswerMs = 1000;
 // this many gestures later: the program can still be working through its input.
 const long kEndingLag = 2;
 const size_t kRecentGestures = 12;
+// Wine's own system command, SC_ABOUTWINE: it shows Wine's About box.
+const UINT kWineAboutCommand = SC_SCREENSAVE + 1;
 
 std::string Format(const char* format, ...)
 {
@@ -59,7 +61,7 @@ bool OnScreen(HWND hwnd)
 
 bool Quiet(const AppView& v)
 {
-    return !v.about && !v.inMenu && !v.inMoveSize && !v.iconic && !v.capture;
+    return !v.box && !v.inMenu && !v.inMoveSize && !v.iconic && !v.capture;
 }
 
 class MonkeyRun
@@ -119,9 +121,9 @@ private:
         AppView view = Observe(*m_app);
         if (Housekeep(view))
             return true;
-        if (view.about && view.about != m_lastAbout)
-            ++m_report.aboutOpenings;
-        m_lastAbout = view.about;
+        if (view.box && view.box != m_lastBox)
+            ++(view.about ? m_report.aboutOpenings : m_report.wineBoxOpenings);
+        m_lastBox = view.box;
         if (Quiet(view) && m_report.gestures % 8 == 0)
             m_lastQuiet = CountGuiObjects(m_process);
 
@@ -161,7 +163,8 @@ private:
     }
 
     // Wine makes some objects once per process, the first time a window is moved, a
-    // menu shown, the About box or its link used: each of these once, by real input.
+    // menu shown, the About box or its link used: each of these once, by real input,
+    // and Wine's own boxes.
     void WarmUp()
     {
         RECT rc;
@@ -179,9 +182,7 @@ private:
         if (PumpUntil([&] { return Observe(*m_app).menuPopup != NULL; }, 2000))
             XBridge::Run("xdotool key Escape");
         PumpUntil([&] { return !Observe(*m_app).inMenu; }, 2000);
-        PostMessageW(m_app->Dialog(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-        HWND about = NULL;
-        if (PumpUntil([&] { return (about = Observe(*m_app).about) != NULL; }, 5000))
+        if (HWND about = OpenBox([&] { PostMessageW(m_app->Dialog(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0); }))
         {
             POINT link = CentreOf(GetDlgItem(about, IDC_LINK));
             POINT ok = CentreOf(GetDlgItem(about, IDOK));
@@ -189,10 +190,40 @@ private:
             PumpMessages(300);
             XBridge::Run(Format("xdotool mousemove %ld %ld click 1", ok.x, ok.y));
             if (!PumpUntil([&] { return !IsWindow(about); }, 3000))
-                PostMessageW(about, WM_COMMAND, IDOK, 0);
-            PumpUntil([&] { return !IsWindow(about); }, 3000);
+                CloseBox(about);
         }
+        WarmUpWineBoxes();
         PumpMessages(300);
+    }
+
+    // Wine's system menu has an item of its own, "About Wine", whose box can open
+    // Wine's licence box: each makes objects of Wine's the first time it opens.
+    void WarmUpWineBoxes()
+    {
+        HWND about = OpenBox([&] { PostMessageW(m_app->Dialog(), WM_SYSCOMMAND, kWineAboutCommand, 0); });
+        if (!about)
+            return;
+        HWND licence = OpenBox(
+            [&] { PostMessageW(FindWindowExW(about, NULL, L"Button", L"Wine &license"), BM_CLICK, 0, 0); });
+        if (licence)
+            CloseBox(licence);
+        CloseBox(about);
+    }
+
+    template <class Action> HWND OpenBox(Action open)
+    {
+        HWND before = Observe(*m_app).box, box = NULL;
+        open();
+        if (!PumpUntil([&] { return (box = Observe(*m_app).box) != before && box; }, 5000))
+            return NULL;
+        PumpMessages(300); // painted, with whatever it takes for that
+        return box;
+    }
+
+    void CloseBox(HWND box)
+    {
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        PumpUntil([&] { return Observe(*m_app).box != box; }, 3000);
     }
 
     // The program has ended: through a legitimate path, with exit code 0, and with
@@ -230,10 +261,11 @@ private:
     void FinalAccount()
     {
         AppView view = Observe(*m_app);
-        if (view.about)
-            PostMessageW(view.about, WM_COMMAND, IDOK, 0);
         if (view.inMenu || view.inMoveSize)
             PostMessageW(view.dialog, WM_CANCELMODE, 0, 0);
+        // Boxes can stand over boxes (Wine's licence over Wine's About): close each.
+        for (int i = 0; i < 3 && (view = Observe(*m_app)).box; ++i)
+            CloseBox(view.box);
         if (PumpUntil([&] { return Quiet(Observe(*m_app)); }, 3000))
         {
             PumpMessages(200);
@@ -255,7 +287,7 @@ private:
             PumpUntil([&] { return !IsIconic(view.dialog); }, 2000);
             return true;
         }
-        for (HWND hwnd : {view.dialog, view.about})
+        for (HWND hwnd : {view.dialog, view.box})
         {
             if (!OnScreen(hwnd))
             {
@@ -274,7 +306,7 @@ private:
     {
         if (g.keys && !view.foreground)
         {
-            POINT pt = CentreOf(GetWindow(view.about ? view.about : view.dialog, GW_CHILD));
+            POINT pt = CentreOf(GetWindow(view.box ? view.box : view.dialog, GW_CHILD));
             XBridge::Run(Format("xdotool mousemove %ld %ld click 1", (long)pt.x, (long)pt.y));
             m_report.events += 3;
             if (!PumpUntil([&] { return Observe(*m_app).foreground; }, 1000))
@@ -355,7 +387,7 @@ private:
     long m_startGesture = 0;
     long m_lastMayEnd = -100;
     std::string m_lastMayEndCommand;
-    HWND m_lastAbout = NULL;
+    HWND m_lastBox = NULL;
     DWORD m_lastPressTick = 0;
     POINT m_lastPress = {};
     std::deque<std::string> m_recent;

@@ -46,9 +46,10 @@ TEST(Monkey, RandomRealInputNeitherCrashesNorHangsNorLeaks)
            (int)r.endings.size());
     for (const std::string& ending : r.endings)
         printf("  ended after:%s\n", ending.c_str());
-    printf("monkey: %d pipette drags and %d copies checked, %d About boxes seen, %zu link presses, "
+    printf("monkey: %d pipette drags and %d copies checked, %d About boxes and %d of Wine's seen, %zu link presses, "
            "%d restores from minimised, %d windows put back on the screen\n",
-           r.samplesChecked, r.copiesChecked, r.aboutOpenings, browser.Requests().size(), r.restores, r.recentres);
+           r.samplesChecked, r.copiesChecked, r.aboutOpenings, r.wineBoxOpenings, browser.Requests().size(),
+           r.restores, r.recentres);
     printf("monkey: GDI and USER objects accounted for %d runs of the program\n", r.leakRuns);
     for (const std::string& growth : r.growths)
         printf("monkey: reported, not failed: %s (replay: TINTLET_MONKEY_SEED=%u)\n", growth.c_str(), settings.seed);
