@@ -9,8 +9,10 @@ namespace
 const char* const kNeutralKeys[] = {"Tab", "shift+Tab", "Up", "Down", "Left", "Right"};
 // Each may end the program, or open its system menu; one ends a key gesture.
 const char* const kLastKeys[] = {"Escape", "Return", "space", "alt+F4", "alt+space"};
-const int kCopyButtons[][2] = {
-    {IDC_COPY_DEC, IDC_RGB_DEC}, {IDC_COPY_HEX, IDC_RGB_HEX}, {IDC_COPY_COLORREF, IDC_COLORREF}, {IDC_COPY_HTML, IDC_HTML}};
+const int kCopyButtons[][2] = {{IDC_COPY_DEC, IDC_RGB_DEC},
+                               {IDC_COPY_HEX, IDC_RGB_HEX},
+                               {IDC_COPY_COLORREF, IDC_COLORREF},
+                               {IDC_COPY_HTML, IDC_HTML}};
 
 BOOL CALLBACK CollectChild(HWND hwnd, LPARAM lp)
 {
@@ -34,6 +36,25 @@ RECT CaptionOf(HWND hwnd)
     rc.top += GetSystemMetrics(SM_CYFIXEDFRAME);
     rc.bottom = rc.top + GetSystemMetrics(tool ? SM_CYSMCAPTION : SM_CYCAPTION) - 1;
     return rc;
+}
+
+// The dialog's control under a point. WindowFromPoint cannot ask another process's
+// windows for hit tests, so there the group box answers for the controls inside it.
+HWND ControlAt(HWND dialog, POINT pt)
+{
+    HWND hit = WindowFromPoint(pt);
+    if (hit != dialog && GetParent(hit) != dialog)
+        return hit;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    {
+        RECT rc = WindowRect(child);
+        bool groupBox = (GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+        wchar_t name[16] = L"";
+        GetClassNameW(child, name, 16);
+        if (IsWindowVisible(child) && PtInRect(&rc, pt) && !(groupBox && !lstrcmpiW(name, L"Button")))
+            return child;
+    }
+    return hit;
 }
 
 LRESULT HitTest(HWND hwnd, POINT pt)
@@ -110,7 +131,7 @@ bool GestureMaker::MayEnd(const AppView& view, POINT press, POINT release)
             return true; // its Close item
     }
     HWND close = GetDlgItem(view.dialog, IDOK);
-    if (WindowFromPoint(press) == close && WindowFromPoint(release) == close)
+    if (ControlAt(view.dialog, press) == close && ControlAt(view.dialog, release) == close)
         return true;
     if (WindowFromPoint(press) != view.dialog)
         return false;
@@ -207,7 +228,7 @@ Gesture GestureMaker::Clicks(const AppView& view, int count)
     g.Move(pt);
     g.Click(count);
     g.mayEnd = MayEnd(view, pt, pt);
-    HWND hit = WindowFromPoint(pt);
+    HWND hit = ControlAt(view.dialog, pt);
     if (count == 1 && !view.box && !view.iconic)
     {
         for (const auto& pair : kCopyButtons)

@@ -20,6 +20,7 @@
 namespace
 {
 const DWORD kAnswerMs = 1000;
+const DWORD kExitMs = 5000;
 // An ending is put down to a gesture that may end the program when it comes at most
 // this many gestures later: the program can still be working through its input.
 const long kEndingLag = 2;
@@ -68,7 +69,8 @@ class MonkeyRun
 {
 public:
     explicit MonkeyRun(const MonkeySettings& settings)
-        : m_settings(settings), m_maker(settings.seed)
+        : m_settings(settings),
+          m_maker(settings.seed)
     {
     }
 
@@ -114,10 +116,10 @@ private:
     {
         DWORD_PTR result = 0;
         if (!SendMessageTimeoutW(m_app->Dialog(), WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &result))
-            return m_app->WaitForExit(0) || Fail(Format("the program did not answer within %lu ms", kAnswerMs));
+            return Exiting() || Fail(Format("the program did not answer within %lu ms", kAnswerMs));
         std::string problem = ReadoutProblem(*m_app);
         if (!problem.empty())
-            return m_app->WaitForExit(0) || Fail(problem);
+            return Exiting() || Fail(problem);
         AppView view = Observe(*m_app);
         if (Housekeep(view))
             return true;
@@ -138,6 +140,12 @@ private:
         }
         return Verify(g, clipboard);
     }
+
+    // True when the program has ended or is on its way out: its dialog is gone. Under
+    // Wine a process takes a while to end after its last window, and a gesture that
+    // ended it has waited only a little; the ending itself is checked at the top of
+    // the loop.
+    bool Exiting() { return m_app->WaitForExit(IsWindow(m_app->Dialog()) ? 0 : kExitMs); }
 
     // Starts the program, lets Wine make what it makes once per process, and takes
     // the object counts every later count of this run is held against.
@@ -180,8 +188,15 @@ private:
         PumpUntil([&] { return Observe(*m_app).foreground; }, 2000);
         XBridge::Run("xdotool key Tab key shift+Tab key alt+space");
         if (PumpUntil([&] { return Observe(*m_app).menuPopup != NULL; }, 2000))
-            XBridge::Run("xdotool key Escape");
-        PumpUntil([&] { return !Observe(*m_app).inMenu; }, 2000);
+        {
+            // The first Escape closes the menu and leaves menu mode on the caption; the
+            // next leaves that. One more would close the dialog.
+            for (int i = 0; i < 3 && Observe(*m_app).inMenu; ++i)
+            {
+                XBridge::Run("xdotool key Escape");
+                PumpUntil([&] { return !Observe(*m_app).inMenu; }, 300);
+            }
+        }
         if (HWND about = OpenBox([&] { PostMessageW(m_app->Dialog(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0); }))
         {
             POINT link = CentreOf(GetDlgItem(about, IDC_LINK));
@@ -203,8 +218,8 @@ private:
         HWND about = OpenBox([&] { PostMessageW(m_app->Dialog(), WM_SYSCOMMAND, kWineAboutCommand, 0); });
         if (!about)
             return;
-        HWND licence = OpenBox(
-            [&] { PostMessageW(FindWindowExW(about, NULL, L"Button", L"Wine &license"), BM_CLICK, 0, 0); });
+        HWND licence =
+            OpenBox([&] { PostMessageW(FindWindowExW(about, NULL, L"Button", L"Wine &license"), BM_CLICK, 0, 0); });
         if (licence)
             CloseBox(licence);
         CloseBox(about);

@@ -1,8 +1,8 @@
 // The monkey against the real Tintlet.exe. `make test` runs a short one, `make monkey`
 // the long one; TINTLET_MONKEY_SEED replays a run, TINTLET_MONKEY_EVENTS and
 // TINTLET_MONKEY_SECONDS set its length and its time bound.
-#include "e2e/XBridge.h"
 #include "monkey/Monkey.h"
+#include "e2e/XBridge.h"
 #include "support/BrowserRecorder.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +26,8 @@ TEST(Monkey, RandomRealInputNeitherCrashesNorHangsNorLeaks)
     BrowserRecorder browser;
     ASSERT_TRUE(browser.Active());
     MonkeySettings settings;
-    settings.seed = (unsigned)Setting("TINTLET_MONKEY_SEED", (GetTickCount() ^ (GetCurrentProcessId() << 16)) % 1000000);
+    settings.seed =
+        (unsigned)Setting("TINTLET_MONKEY_SEED", (GetTickCount() ^ (GetCurrentProcessId() << 16)) % 1000000);
     settings.events = (long)Setting("TINTLET_MONKEY_EVENTS", 400);
     settings.seconds = (DWORD)Setting("TINTLET_MONKEY_SECONDS", 540);
     // The short run in `make test` only reports object growth: it has been seen once in a
@@ -48,8 +49,8 @@ TEST(Monkey, RandomRealInputNeitherCrashesNorHangsNorLeaks)
         printf("  ended after:%s\n", ending.c_str());
     printf("monkey: %d pipette drags and %d copies checked, %d About boxes and %d of Wine's seen, %zu link presses, "
            "%d restores from minimised, %d windows put back on the screen\n",
-           r.samplesChecked, r.copiesChecked, r.aboutOpenings, r.wineBoxOpenings, browser.Requests().size(),
-           r.restores, r.recentres);
+           r.samplesChecked, r.copiesChecked, r.aboutOpenings, r.wineBoxOpenings, browser.Requests().size(), r.restores,
+           r.recentres);
     printf("monkey: GDI and USER objects accounted for %d runs of the program\n", r.leakRuns);
     for (const std::string& growth : r.growths)
         printf("monkey: reported, not failed: %s (replay: TINTLET_MONKEY_SEED=%u)\n", growth.c_str(), settings.seed);
