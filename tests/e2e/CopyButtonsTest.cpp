@@ -7,6 +7,7 @@
 #include "e2e/XBridge.h"
 #include "res/resource.h"
 #include "support/Pump.h"
+#include "support/ReadBack.h"
 
 #include <gtest/gtest.h>
 
@@ -14,20 +15,6 @@
 
 namespace
 {
-std::wstring ClipboardText()
-{
-    std::wstring text;
-    if (!OpenClipboard(NULL))
-        return L"<clipboard busy>";
-    if (HGLOBAL block = GetClipboardData(CF_UNICODETEXT))
-    {
-        text = (const wchar_t*)GlobalLock(block);
-        GlobalUnlock(block);
-    }
-    CloseClipboard();
-    return text;
-}
-
 void PutOnClipboard(const wchar_t* text)
 {
     OpenClipboard(NULL);

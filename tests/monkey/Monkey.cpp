@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "support/GuiObjects.h"
 #include "support/Pump.h"
+#include "support/ReadBack.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -35,21 +36,6 @@ std::string Format(const char* format, ...)
     va_start(args, format);
     vsnprintf(text, sizeof text, format, args);
     va_end(args);
-    return text;
-}
-
-std::wstring ClipboardText()
-{
-    std::wstring text;
-    if (!OpenClipboard(NULL))
-        return text;
-    if (HGLOBAL block = GetClipboardData(CF_UNICODETEXT))
-    {
-        if (const wchar_t* p = (const wchar_t*)GlobalLock(block))
-            text = p;
-        GlobalUnlock(block);
-    }
-    CloseClipboard();
     return text;
 }
 
@@ -254,19 +240,11 @@ private:
         return Account();
     }
 
-    bool Grew(const std::string& what)
-    {
-        if (m_settings.leaksFail)
-            return Fail(what);
-        m_report.growths.push_back(what);
-        return true;
-    }
-
     bool Account()
     {
         ++m_report.leakRuns;
         if (m_lastQuiet.gdi > m_baseline.gdi || m_lastQuiet.user > m_baseline.user)
-            return Grew(Format("run %d of the program kept objects over %ld gestures: GDI %ld -> %ld, USER %ld -> %ld",
+            return Fail(Format("run %d of the program kept objects over %ld gestures: GDI %ld -> %ld, USER %ld -> %ld",
                                m_report.starts, m_report.gestures - m_startGesture, m_baseline.gdi, m_lastQuiet.gdi,
                                m_baseline.user, m_lastQuiet.user));
         return true;

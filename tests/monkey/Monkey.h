@@ -11,9 +11,8 @@
 struct MonkeySettings
 {
     unsigned seed;
-    long events;    // stops after at least this many events
-    DWORD seconds;  // or after this long, whichever comes first
-    bool leaksFail; // object growth fails the run; otherwise it is only reported
+    long events;   // stops after at least this many events
+    DWORD seconds; // or after this long, whichever comes first
 };
 
 struct MonkeyReport
@@ -26,11 +25,10 @@ struct MonkeyReport
     int samplesChecked = 0;
     int copiesChecked = 0;
     int aboutOpenings = 0;
-    int wineBoxOpenings = 0;          // Wine's own About box, from its item in the system menu
-    int restores = 0;                 // the program was minimised and brought back
-    int recentres = 0;                // a window had left the screen and was put back
-    int leakRuns = 0;                 // runs of the program whose objects were accounted
-    std::vector<std::string> growths; // runs that kept objects, when that is only reported
+    int wineBoxOpenings = 0; // Wine's own About box, from its item in the system menu
+    int restores = 0;        // the program was minimised and brought back
+    int recentres = 0;       // a window had left the screen and was put back
+    int leakRuns = 0;        // runs of the program whose objects were accounted
     std::vector<std::string> failures;
 };
 

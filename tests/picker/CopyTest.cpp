@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "support/MessageTrace.h"
 #include "support/Pump.h"
+#include "support/ReadBack.h"
 
 #include <gtest/gtest.h>
 
@@ -53,13 +54,6 @@ void SampleRed(HWND dialog)
     SendMessageW(dialog, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(onRed.x, onRed.y));
     SendMessageW(dialog, WM_LBUTTONUP, 0, MAKELPARAM(onRed.x, onRed.y));
     DestroyWindow(red);
-}
-
-std::wstring Text(HWND dialog, int id)
-{
-    wchar_t text[64] = L"";
-    GetDlgItemTextW(dialog, id, text, 64);
-    return text;
 }
 
 struct ClipboardContents
@@ -144,7 +138,7 @@ TEST(Copy, EachButtonPutsExactlyItsReadoutOnTheClipboardAlone)
     CPickerDlgProbe dlg;
     dlg.check = [](CPickerDlgProbe& d) {
         SampleRed(d.m_hWnd);
-        ASSERT_EQ(L"#FF0000", Text(d.m_hWnd, IDC_HTML)) << "precondition: pure red was sampled";
+        ASSERT_EQ(L"#FF0000", ItemText(d.m_hWnd, IDC_HTML)) << "precondition: pure red was sampled";
         const struct
         {
             int button;

@@ -4,6 +4,7 @@
 #include "res/resource.h"
 #include "support/MessageTrace.h"
 #include "support/Pump.h"
+#include "support/ReadBack.h"
 
 #include <gtest/gtest.h>
 
@@ -47,13 +48,6 @@ void RecordDialog(CPickerDlgProbe& d)
     Record(d.m_wndPicker.m_hWnd);
     for (int id = IDC_RGB_DEC; id <= IDC_COORDINATES; ++id)
         Record(GetDlgItem(d.m_hWnd, id));
-}
-
-std::wstring Text(HWND dialog, int id)
-{
-    wchar_t text[64] = L"";
-    GetDlgItemTextW(dialog, id, text, 64);
-    return text;
 }
 
 POINT PickerCentre(HWND dialog)
@@ -124,7 +118,7 @@ COLORREF ScreenPixel(POINT pt)
 void ExpectReadouts(HWND dialog, COLORREF cr, POINT screen)
 {
     for (int id = IDC_RGB_DEC; id <= IDC_COORDINATES; ++id)
-        EXPECT_EQ(Expected(id, cr, screen), Text(dialog, id)) << "readout " << id;
+        EXPECT_EQ(Expected(id, cr, screen), ItemText(dialog, id)) << "readout " << id;
 }
 
 void ExpectIdle(CPickerDlgProbe& d, HCURSOR cursorBefore)
@@ -153,7 +147,7 @@ TEST(Drag, PressOnThePickerCapturesLiftsThePickerAndSamplesThePressPoint)
         HCURSOR arrow = LoadCursorW(NULL, (LPCWSTR)IDC_ARROW);
         SetCursor(arrow);
         for (int id = IDC_RGB_DEC; id <= IDC_COORDINATES; ++id)
-            EXPECT_EQ(L"", Text(hwnd, id)) << "readouts start empty";
+            EXPECT_EQ(L"", ItemText(hwnd, id)) << "readouts start empty";
 
         POINT client = PickerCentre(hwnd), screen = client;
         ClientToScreen(hwnd, &screen);
@@ -172,7 +166,7 @@ TEST(Drag, PressOnThePickerCapturesLiftsThePickerAndSamplesThePressPoint)
         // The pixel under the press: the picker's, or the emptied slot's when the
         // screen has caught up with the new icon already.
         COLORREF after = ScreenPixel(screen);
-        COLORREF shown = Text(hwnd, IDC_COLORREF) == Expected(IDC_COLORREF, after, screen) ? after : before;
+        COLORREF shown = ItemText(hwnd, IDC_COLORREF) == Expected(IDC_COLORREF, after, screen) ? after : before;
         ExpectReadouts(hwnd, shown, screen);
 
         const Message release[] = {{WM_LBUTTONUP, sent},
@@ -214,10 +208,10 @@ TEST(Drag, EveryMoveSamplesIncludingPointsLeftOfAndAboveTheScreen)
         POINT off = {-300, -200};
         ClientToScreen(hwnd, &off);
         ASSERT_LT(off.x, 0);
-        EXPECT_EQ(L"FFFFFFFF", Text(hwnd, IDC_COLORREF));
-        EXPECT_EQ(L"#FFFFFF", Text(hwnd, IDC_HTML));
-        EXPECT_EQ(Expected(IDC_COORDINATES, 0, off), Text(hwnd, IDC_COORDINATES));
-        EXPECT_EQ(L'-', Text(hwnd, IDC_COORDINATES)[0]);
+        EXPECT_EQ(L"FFFFFFFF", ItemText(hwnd, IDC_COLORREF));
+        EXPECT_EQ(L"#FFFFFF", ItemText(hwnd, IDC_HTML));
+        EXPECT_EQ(Expected(IDC_COORDINATES, 0, off), ItemText(hwnd, IDC_COORDINATES));
+        EXPECT_EQ(L'-', ItemText(hwnd, IDC_COORDINATES)[0]);
         Press(hwnd, WM_LBUTTONUP, clients[0]);
     };
     dlg.DoModal();
@@ -259,7 +253,7 @@ TEST(Drag, OutsideADragMouseMessagesDoNothingButTheDefault)
         OkSequence(dblclk, "double-clicks on and off the picker");
         EXPECT_EQ(NULL, GetCapture());
         EXPECT_FALSE(d.m_bDragging);
-        EXPECT_EQ(L"", Text(hwnd, IDC_HTML));
+        EXPECT_EQ(L"", ItemText(hwnd, IDC_HTML));
     };
     dlg.DoModal();
 }
@@ -272,7 +266,7 @@ TEST(Drag, EscapeEndsADragAndOnlyOutsideOneClosesTheDialog)
         HCURSOR arrow = LoadCursorW(NULL, (LPCWSTR)IDC_ARROW);
         SetCursor(arrow);
         Press(hwnd, WM_LBUTTONDOWN, PickerCentre(hwnd));
-        std::wstring sampled = Text(hwnd, IDC_COLORREF);
+        std::wstring sampled = ItemText(hwnd, IDC_COLORREF);
         RecordDialog(d);
 
         const Message escape[] = {{WM_CAPTURECHANGED, sent},
@@ -284,7 +278,7 @@ TEST(Drag, EscapeEndsADragAndOnlyOutsideOneClosesTheDialog)
         OkSequence(escape, "Escape during a drag");
         ExpectIdle(d, arrow);
         EXPECT_EQ(0, d.cancelCount) << "the key was consumed";
-        EXPECT_EQ(sampled, Text(hwnd, IDC_COLORREF));
+        EXPECT_EQ(sampled, ItemText(hwnd, IDC_COLORREF));
 
         Escape(hwnd);
         EXPECT_EQ(1, d.cancelCount) << "a second Escape closes the dialog";
@@ -335,7 +329,7 @@ TEST(Drag, NullPickerCursorHidesTheCursorAndNothingBreaks)
         EXPECT_TRUE(d.m_bDragging);
         EXPECT_EQ(NULL, GetCursor());
         SendMessageW(hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(2, 2));
-        EXPECT_NE(L"", Text(hwnd, IDC_HTML));
+        EXPECT_NE(L"", ItemText(hwnd, IDC_HTML));
         Press(hwnd, WM_LBUTTONUP, PickerCentre(hwnd));
         ExpectIdle(d, arrow);
     };

@@ -2,8 +2,8 @@
 // and painted, leave the process's object counts where they were.
 #include "picker/PickerDlgProbe.h"
 #include "res/resource.h"
-#include "support/GuiObjects.h"
-#include "support/Pump.h"
+#include "support/LeakCheck.h"
+#include "support/ReadBack.h"
 
 #include <gtest/gtest.h>
 
@@ -22,12 +22,6 @@ POINT SamplePoint(int i, const RECT& client)
     return pt;
 }
 
-std::wstring Text(HWND dialog, int id)
-{
-    wchar_t text[64] = L"";
-    GetDlgItemTextW(dialog, id, text, 64);
-    return text;
-}
 } // namespace
 
 TEST(SampleLeak, TenThousandSamplesLeaveTheGdiAndUserObjectCountsUnchanged)
@@ -52,25 +46,13 @@ TEST(SampleLeak, TenThousandSamplesLeaveTheGdiAndUserObjectCountsUnchanged)
             if (i % 64 == 0)
                 RedrawWindow(hwnd, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
         };
-        for (int i = 0; i < kWarmUpSamples; ++i)
-            sample(i);
-        PumpMessages(50);
-        GuiObjectCounts before = CountGuiObjects();
-        ASSERT_GE(before.gdi, 0);
-        ASSERT_GE(before.user, 0);
-
-        for (int i = 0; i < kSamples; ++i)
-            sample(i);
-        PumpMessages(50);
-        GuiObjectCounts after = CountGuiObjects();
-        EXPECT_EQ(before.gdi, after.gdi) << "GDI objects";
-        EXPECT_EQ(before.user, after.user) << "USER objects";
+        EXPECT_TRUE(KeepsNoObjects(kWarmUpSamples, kSamples, sample));
 
         // The moves were samples: the drag is on and the readouts show the last one.
         EXPECT_TRUE(d.m_bDragging);
         POINT last = SamplePoint(kSamples - 1, client);
         ClientToScreen(hwnd, &last);
-        EXPECT_EQ(std::to_wstring(last.x) + L", " + std::to_wstring(last.y), Text(hwnd, IDC_COORDINATES));
+        EXPECT_EQ(std::to_wstring(last.x) + L", " + std::to_wstring(last.y), ItemText(hwnd, IDC_COORDINATES));
         SendMessageW(hwnd, WM_LBUTTONUP, 0, 0);
     };
     dlg.DoModal();

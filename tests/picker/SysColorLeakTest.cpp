@@ -3,8 +3,7 @@
 // process's object counts where they were. The user's colours come back afterwards.
 #include "picker/PickerDlgProbe.h"
 #include "res/resource.h"
-#include "support/GuiObjects.h"
-#include "support/Pump.h"
+#include "support/LeakCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +11,8 @@ namespace
 {
 const int kWarmUpChanges = 2;
 const int kChanges = 50;
-const int kElements[] = {COLOR_BTNFACE, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT, COLOR_BTNTEXT, COLOR_3DDKSHADOW,
-                         COLOR_3DLIGHT};
+const int kElements[] = {COLOR_BTNFACE, COLOR_BTNSHADOW,  COLOR_BTNHIGHLIGHT,
+                         COLOR_BTNTEXT, COLOR_3DDKSHADOW, COLOR_3DLIGHT};
 const int kElementCount = sizeof kElements / sizeof kElements[0];
 const COLORREF kSchemes[2][kElementCount] = {
     {RGB(200, 180, 150), RGB(120, 90, 60), RGB(250, 240, 220), RGB(40, 20, 0), RGB(60, 40, 20), RGB(230, 210, 180)},
@@ -61,19 +60,7 @@ TEST(SysColorLeak, FiftySystemColourChangesLeaveTheGdiAndUserObjectCountsUnchang
             PumpMessages(0);
             EXPECT_EQ(kSchemes[i % 2][0], ButtonFace(button)) << "change " << i;
         };
-        for (int i = 0; i < kWarmUpChanges; ++i)
-            change(i);
-        PumpMessages(50);
-        GuiObjectCounts before = CountGuiObjects();
-        ASSERT_GE(before.gdi, 0);
-        ASSERT_GE(before.user, 0);
-
-        for (int i = 0; i < kChanges; ++i)
-            change(i);
-        PumpMessages(50);
-        GuiObjectCounts after = CountGuiObjects();
-        EXPECT_EQ(before.gdi, after.gdi) << "GDI objects";
-        EXPECT_EQ(before.user, after.user) << "USER objects";
+        EXPECT_TRUE(KeepsNoObjects(kWarmUpChanges, kChanges, change));
     };
     dlg.DoModal();
 }

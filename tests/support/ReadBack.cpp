@@ -1,0 +1,23 @@
+#include "support/ReadBack.h"
+
+std::wstring ClipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(NULL))
+        return text;
+    if (HGLOBAL block = GetClipboardData(CF_UNICODETEXT))
+    {
+        if (const wchar_t* p = (const wchar_t*)GlobalLock(block))
+            text = p;
+        GlobalUnlock(block);
+    }
+    CloseClipboard();
+    return text;
+}
+
+std::wstring ItemText(HWND dialog, int id)
+{
+    wchar_t text[64] = L"";
+    GetDlgItemTextW(dialog, id, text, 64);
+    return text;
+}
