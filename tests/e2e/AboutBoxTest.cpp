@@ -16,30 +16,18 @@
 
 namespace
 {
-struct Find
-{
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindAbout(HWND hwnd, LPARAM lp)
-{
-    Find* f = (Find*)lp;
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    wchar_t caption[32] = L"";
-    GetWindowTextW(hwnd, caption, 32);
-    if (pid == f->pid && IsWindowVisible(hwnd) && !lstrcmpW(caption, L"About Tintlet"))
-        f->found = hwnd;
-    return f->found == NULL;
-}
-
 HWND AboutBoxOf(const TintletProcess& app)
 {
-    Find f = {0, NULL};
-    GetWindowThreadProcessId(app.Dialog(), &f.pid);
-    EnumWindows(FindAbout, (LPARAM)&f);
-    return f.found;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(app.Dialog(), &pid);
+    for (HWND hwnd : VisibleWindowsOf(pid))
+    {
+        wchar_t caption[32] = L"";
+        GetWindowTextW(hwnd, caption, 32);
+        if (!lstrcmpW(caption, L"About Tintlet"))
+            return hwnd;
+    }
+    return NULL;
 }
 
 // Opens the box through the system menu's command and waits for it to show.

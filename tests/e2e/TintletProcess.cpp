@@ -9,8 +9,7 @@ namespace
 struct Search
 {
     DWORD pid;
-    HWND found;
-    int count;
+    std::vector<HWND> found;
 };
 
 BOOL CALLBACK CollectVisible(HWND hwnd, LPARAM lp)
@@ -19,14 +18,17 @@ BOOL CALLBACK CollectVisible(HWND hwnd, LPARAM lp)
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
     if (pid == s->pid && IsWindowVisible(hwnd))
-    {
-        if (!s->found)
-            s->found = hwnd;
-        ++s->count;
-    }
+        s->found.push_back(hwnd);
     return TRUE;
 }
 } // namespace
+
+std::vector<HWND> VisibleWindowsOf(DWORD pid)
+{
+    Search s = {pid, {}};
+    EnumWindows(CollectVisible, (LPARAM)&s);
+    return s.found;
+}
 
 POINT CentreOf(HWND hwnd)
 {
@@ -57,15 +59,9 @@ TintletProcess::TintletProcess(const std::wstring& args)
     si.cb = sizeof si;
     if (!CreateProcessW(exe.c_str(), &cmd[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &m_pi))
         return;
-    Search s = {m_pi.dwProcessId, NULL, 0};
-    PumpUntil(
-        [&] {
-            s.found = NULL;
-            EnumWindows(CollectVisible, (LPARAM)&s);
-            return s.found != NULL;
-        },
-        20000);
-    m_hwnd = s.found;
+    std::vector<HWND> windows;
+    PumpUntil([&] { return !(windows = VisibleWindowsOf(m_pi.dwProcessId)).empty(); }, 20000);
+    m_hwnd = windows.empty() ? NULL : windows.front();
     WaitForInputIdle(m_pi.hProcess, 5000);
 }
 
@@ -130,9 +126,7 @@ bool TintletProcess::DragFromPickerTo(POINT pt) const
 
 int TintletProcess::VisibleWindowCount() const
 {
-    Search s = {m_pi.dwProcessId, NULL, 0};
-    EnumWindows(CollectVisible, (LPARAM)&s);
-    return s.count;
+    return (int)VisibleWindowsOf(m_pi.dwProcessId).size();
 }
 
 void TintletProcess::PressKey(WORD vk) const

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class TintletProcess
 {
@@ -38,6 +39,8 @@ private:
     HWND m_hwnd;
 };
 
+// The visible top-level windows of a process, topmost first.
+std::vector<HWND> VisibleWindowsOf(DWORD pid);
 // The centre of a window on the screen.
 POINT CentreOf(HWND hwnd);
 // Real key strokes to `window`, brought to the front first.

@@ -1,48 +1,27 @@
 #include "monkey/AppView.h"
 
-namespace
-{
-struct Scan
-{
-    DWORD pid;
-    HWND dialog;
-    HWND box;
-    HWND menu;
-};
-
-BOOL CALLBACK ScanWindow(HWND hwnd, LPARAM lp)
-{
-    Scan* s = (Scan*)lp;
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != s->pid || !IsWindowVisible(hwnd))
-        return TRUE;
-    wchar_t text[32] = L"";
-    GetClassNameW(hwnd, text, 32);
-    if (!lstrcmpW(text, L"#32768"))
-        s->menu = hwnd;
-    // Wine's system menu has an "About Wine" item of its own: its box, and the licence
-    // box that one opens, run in our process over our dialog just as the About box does.
-    // The one that takes input is the innermost.
-    else if (!lstrcmpW(text, L"#32770") && hwnd != s->dialog && IsWindowEnabled(hwnd))
-        s->box = hwnd;
-    return TRUE;
-}
-} // namespace
-
 AppView Observe(const TintletProcess& app)
 {
     AppView v = {};
     v.dialog = app.Dialog();
-    Scan s = {0, v.dialog, NULL, NULL};
-    GetWindowThreadProcessId(v.dialog, &s.pid);
-    EnumWindows(ScanWindow, (LPARAM)&s);
-    v.box = s.box;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(v.dialog, &pid);
+    for (HWND hwnd : VisibleWindowsOf(pid))
+    {
+        wchar_t name[32] = L"";
+        GetClassNameW(hwnd, name, 32);
+        if (!lstrcmpW(name, L"#32768"))
+            v.menuPopup = hwnd;
+        // Wine's system menu has an "About Wine" item of its own: its box, and the
+        // licence box that one opens, run in our process over our dialog just as the
+        // About box does. The one that takes input is the innermost.
+        else if (!lstrcmpW(name, L"#32770") && hwnd != v.dialog && IsWindowEnabled(hwnd))
+            v.box = hwnd;
+    }
     wchar_t title[32] = L"";
-    if (s.box)
-        GetWindowTextW(s.box, title, 32);
-    v.about = !lstrcmpW(title, L"About Tintlet") ? s.box : NULL;
-    v.menuPopup = s.menu;
+    if (v.box)
+        GetWindowTextW(v.box, title, 32);
+    v.about = !lstrcmpW(title, L"About Tintlet") ? v.box : NULL;
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(app.ThreadId(), &info);
@@ -52,6 +31,6 @@ AppView Observe(const TintletProcess& app)
     v.iconic = IsIconic(v.dialog) != FALSE;
     DWORD fgPid = 0;
     GetWindowThreadProcessId(GetForegroundWindow(), &fgPid);
-    v.foreground = fgPid == s.pid;
+    v.foreground = fgPid == pid;
     return v;
 }
