@@ -2,11 +2,14 @@
 // (GetDC, GetPixel, ReleaseDC), both over the same stripes in the same run. A sample is
 // a WM_MOUSEMOVE during a drag on the real picker dialog plus the repaint it causes.
 // Also the copy buttons' image rebuild after a system colour change, against the floor
-// of loading their sixteen mapped glyphs and nothing else.
+// of loading their sixteen mapped glyphs and nothing else. A second floor does, per
+// sample, only the Win32 calls a sample cannot do without: the pixel read, the five
+// readout texts set and the swatch repainted, with no message dispatch around them.
 //   sample_bench [SAMPLES] [ROUNDS]
 #include "Clock.h"
 #include "Stripes.h"
 #include "picker/PickerDlg.h"
+#include "picker/Readout.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -91,6 +94,7 @@ class CBenchDlg : public CPickerDlg
 public:
     double m_sampleUs = 0;
     double m_floorUs = 0;
+    double m_callsUs = 0;
     double m_rebuildMs = 0;
     double m_glyphLoadMs = 0;
     bool m_readoutOk = false;
@@ -126,14 +130,16 @@ private:
         SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(centre.x, centre.y));
         Pump();
 
-        std::vector<double> samples, floors;
+        std::vector<double> samples, floors, calls;
         for (int r = 0; r < g_rounds; ++r)
         {
             samples.push_back(SampleRound(m_hWnd, stripes));
             floors.push_back(FloorRound(stripes));
+            calls.push_back(CallsRound(stripes));
         }
         m_sampleUs = Median(samples) * 1e6 / g_samples;
         m_floorUs = Median(floors) * 1e6 / g_samples;
+        m_callsUs = Median(calls) * 1e6 / g_samples;
 
         wchar_t shown[32] = L"", expected[32];
         int last = g_samples - 1;
@@ -152,6 +158,27 @@ private:
         m_rebuildMs = Median(rebuilds) * 1e3;
         m_glyphLoadMs = Median(loads) * 1e3;
     }
+
+    double CallsRound(const Stripes& stripes)
+    {
+        CString strText;
+        double t0 = Now();
+        for (int i = 0; i < g_samples; ++i)
+        {
+            POINT pt = stripes.Point(i);
+            HDC dc = ::GetDC(NULL);
+            COLORREF cr = ::GetPixel(dc, pt.x, pt.y);
+            ::ReleaseDC(NULL, dc);
+            for (int n = 0; n < kReadoutCount; ++n)
+            {
+                FormatReadout(n, cr, pt, strText);
+                ::SetDlgItemTextW(m_hWnd, g_nReadoutIDs[n], strText);
+            }
+            ::InvalidateRect(m_wndSwatch.m_hWnd, NULL, FALSE);
+            Pump();
+        }
+        return Now() - t0;
+    }
 };
 } // namespace
 
@@ -168,6 +195,8 @@ int wmain(int argc, wchar_t** argv)
     printf("%-28s %10.1f us %10.1f us %8.2f   (goal <= 3.00; median of %d x %d samples; readout %s)\n",
            "per sample, painted", dlg.m_sampleUs, dlg.m_floorUs, dlg.m_sampleUs / dlg.m_floorUs, g_rounds, g_samples,
            dlg.m_readoutOk ? "OK" : "FAILED");
+    printf("%-28s %10.1f us %10.1f us %8.2f   (floor: pixel, five texts and swatch by bare Win32 calls)\n",
+           "per sample, against calls", dlg.m_sampleUs, dlg.m_callsUs, dlg.m_sampleUs / dlg.m_callsUs);
     printf("%-28s %10.2f ms %10.2f ms %8.2f   (4 buttons x 4 images; median of %d x %d)\n",
            "image rebuild, colour change", dlg.m_rebuildMs, dlg.m_glyphLoadMs, dlg.m_rebuildMs / dlg.m_glyphLoadMs,
            g_rounds, kRebuilds);
