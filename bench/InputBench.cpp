@@ -1,10 +1,12 @@
 // Samples per second through the real input path: SendInput drags the real Tintlet.exe
 // across stripes of known colours, and each move waits until the coordinates readout
 // shows its point, so every move is one sample. Also the time from the last move to its
-// readout, and whether that readout shows the last move's pixel.
+// readout, and whether that readout shows the last move's pixel. The floor is the same
+// walk in the same lock-step over a window of the bench's own that does nothing with
+// the moves: what the input path itself allows.
 //   input_bench TINTLET.EXE [MOVES]
-#include "ProcessWindow.h"
 #include "Clock.h"
+#include "ProcessWindow.h"
 #include "Stripes.h"
 #include "res/resource.h"
 
@@ -53,6 +55,41 @@ bool WaitForReadout(HWND dialog, POINT pt, DWORD ms = 2000)
     return false;
 }
 
+// Waits until a window of this thread is told of a move to pt; false after `ms`.
+bool WaitForOwnMove(POINT pt, DWORD ms)
+{
+    DWORD start = GetTickCount();
+    do
+    {
+        MSG msg;
+        while (PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+            DispatchMessageW(&msg);
+            if (msg.message == WM_MOUSEMOVE && msg.pt.x == pt.x && msg.pt.y == pt.y)
+                return true;
+        }
+    } while (GetTickCount() - start < ms);
+    return false;
+}
+
+// Moves per second the stripes window of this process is told of, in lock-step.
+double FloorRate(const Stripes& stripes, int moves)
+{
+    double t0 = Now();
+    for (int i = 0; i < moves; ++i)
+    {
+        POINT pt = stripes.Point(i);
+        SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt);
+        if (!WaitForOwnMove(pt, 500))
+        {
+            SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt);
+            if (!WaitForOwnMove(pt, 2000))
+                return 0;
+        }
+    }
+    return moves / (Now() - t0);
+}
+
 // Moves to pt and tells whether its readout came and stayed.
 bool Settled(HWND dialog, POINT pt)
 {
@@ -73,6 +110,9 @@ int wmain(int argc, wchar_t** argv)
     Stripes stripes(400, 300);
     if (!stripes.OnScreen())
         return fprintf(stderr, "input_bench: the stripes never showed on the screen\n"), 1;
+    double floorRate = FloorRate(stripes, moves);
+    if (floorRate <= 0)
+        return fprintf(stderr, "input_bench: the stripes window was not told of a move\n"), 1;
 
     STARTUPINFOW si = {};
     si.cb = sizeof si;
@@ -139,8 +179,8 @@ int wmain(int argc, wchar_t** argv)
 
     if (!dialog)
         return fprintf(stderr, "input_bench: Tintlet showed no window\n"), 1;
-    printf("%-28s %10.0f /s %13s %8s   (goal >= 1000; %d of %d moves sampled, %d sent twice)\n",
-           "samples per second, input", rate, "", "", done, moves, lost);
+    printf("%-28s %10.0f /s %10.0f /s %8.2f   (goal >= 1000; %d of %d moves sampled, %d sent twice)\n",
+           "samples per second, input", rate, floorRate, rate / floorRate, done, moves, lost);
     printf("%-28s %10.2f ms %13s %8s   (last readout %s)\n", "last move to its readout", lastMs, "", "",
            lastOk ? "OK" : "FAILED");
     return lastOk && closed ? 0 : 1;
