@@ -121,6 +121,14 @@ void ExpectReadouts(HWND dialog, COLORREF cr, POINT screen)
         EXPECT_EQ(Expected(id, cr, screen), ItemText(dialog, id)) << "readout " << id;
 }
 
+// Puts up the arrow, so a test can tell the drag's cursor from it and see it come back.
+HCURSOR ShowArrow()
+{
+    HCURSOR arrow = LoadCursorW(NULL, (LPCWSTR)IDC_ARROW);
+    SetCursor(arrow);
+    return arrow;
+}
+
 void ExpectIdle(CPickerDlgProbe& d, HCURSOR cursorBefore)
 {
     EXPECT_FALSE(d.m_bDragging);
@@ -144,8 +152,7 @@ TEST(Drag, PressOnThePickerCapturesLiftsThePickerAndSamplesThePressPoint)
     dlg.check = [](CPickerDlgProbe& d) {
         HWND hwnd = d.m_hWnd;
         RecordDialog(d);
-        HCURSOR arrow = LoadCursorW(NULL, (LPCWSTR)IDC_ARROW);
-        SetCursor(arrow);
+        HCURSOR arrow = ShowArrow();
         for (int id = IDC_RGB_DEC; id <= IDC_COORDINATES; ++id)
             EXPECT_EQ(L"", ItemText(hwnd, id)) << "readouts start empty";
 
@@ -263,8 +270,7 @@ TEST(Drag, EscapeEndsADragAndOnlyOutsideOneClosesTheDialog)
     CPickerDlgProbe dlg;
     dlg.check = [](CPickerDlgProbe& d) {
         HWND hwnd = d.m_hWnd;
-        HCURSOR arrow = LoadCursorW(NULL, (LPCWSTR)IDC_ARROW);
-        SetCursor(arrow);
+        HCURSOR arrow = ShowArrow();
         Press(hwnd, WM_LBUTTONDOWN, PickerCentre(hwnd));
         std::wstring sampled = ItemText(hwnd, IDC_COLORREF);
         RecordDialog(d);
@@ -294,8 +300,7 @@ TEST(Drag, LosingTheCaptureEndsTheDragAndLeavesTheNewHolderItsCapture)
     CPickerDlgProbe dlg;
     dlg.check = [](CPickerDlgProbe& d) {
         HWND hwnd = d.m_hWnd;
-        HCURSOR arrow = LoadCursorW(NULL, (LPCWSTR)IDC_ARROW);
-        SetCursor(arrow);
+        HCURSOR arrow = ShowArrow();
         Press(hwnd, WM_LBUTTONDOWN, PickerCentre(hwnd));
         HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
         RecordDialog(d);
@@ -321,8 +326,7 @@ TEST(Drag, NullPickerCursorHidesTheCursorAndNothingBreaks)
     CPickerDlgProbe dlg;
     dlg.check = [](CPickerDlgProbe& d) {
         HWND hwnd = d.m_hWnd;
-        HCURSOR arrow = LoadCursorW(NULL, (LPCWSTR)IDC_ARROW);
-        SetCursor(arrow);
+        HCURSOR arrow = ShowArrow();
         DestroyCursor(d.m_hPickerCursor);
         d.m_hPickerCursor = NULL;
         Press(hwnd, WM_LBUTTONDOWN, PickerCentre(hwnd));
