@@ -7,6 +7,7 @@
 #include "support/BrowserRecorder.h"
 #include "support/Canvas.h"
 #include "support/Pump.h"
+#include "support/ReadBack.h"
 
 #include <gtest/gtest.h>
 
@@ -172,12 +173,7 @@ TEST_F(HyperLinkTest, NoPrefixLabelKeepsTheOrdinaryLookButStillActsAsALink)
     SendMessageW(label, WM_SETCURSOR, (WPARAM)label, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(link.m_hCursor, GetCursor());
     SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-    ASSERT_TRUE(OpenClipboard(NULL));
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    EXPECT_STREQ(kNoHandler, data ? (const wchar_t*)GlobalLock(data) : L"");
-    if (data)
-        GlobalUnlock(data);
-    CloseClipboard();
+    EXPECT_EQ(kNoHandler, ClipboardText());
 }
 
 // Controls made outside a template have no font: the link is based on the dialog's,
@@ -274,12 +270,7 @@ TEST_F(HyperLinkTest, PressCopiesWhatTheShellCannotOpen)
     EXPECT_EQ(label, GetClipboardOwner());
     EXPECT_FALSE(IsClipboardFormatAvailable(marker));
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
-    ASSERT_TRUE(OpenClipboard(NULL));
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    ASSERT_TRUE(data);
-    EXPECT_EQ(std::wstring(kNoHandler), std::wstring((const wchar_t*)GlobalLock(data)));
-    GlobalUnlock(data);
-    CloseClipboard();
+    EXPECT_EQ(kNoHandler, ClipboardText());
 }
 
 // The program's own text change moves the target, not the font; a text sent from
@@ -322,12 +313,7 @@ TEST_F(HyperLinkTest, OnlyTheProgramsOwnTextChangesWhatAPressOpens)
     RedrawWindow(label, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(font, link.m_font.GetSafeHandle());
     SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-    ASSERT_TRUE(OpenClipboard(NULL));
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    EXPECT_STREQ(changed, data ? (const wchar_t*)GlobalLock(data) : L"");
-    if (data)
-        GlobalUnlock(data);
-    CloseClipboard();
+    EXPECT_EQ(changed, ClipboardText());
     SendMessageW(label, WM_SETFONT, 0, FALSE);
     DeleteObject(bigger);
 }
