@@ -39,7 +39,7 @@ void SendMouse(DWORD flags, POINT pt = POINT())
 }
 
 // Waits until Tintlet's coordinates readout shows pt; false after `ms`.
-bool WaitForReadout(HWND dialog, POINT pt, DWORD ms = 2000)
+bool WaitForReadout(HWND dialog, POINT pt, DWORD ms)
 {
     wchar_t want[32], shown[32];
     swprintf(want, 32, L"%ld, %ld", (long)pt.x, (long)pt.y);
@@ -72,20 +72,27 @@ bool WaitForOwnMove(POINT pt, DWORD ms)
     return false;
 }
 
+// Moves to pt until arrived(pt, ms) sees the move get through; a lost move is sent once
+// more. How many times it was sent, 0 when it never got through.
+template <class Arrived> int MoveTo(POINT pt, Arrived arrived)
+{
+    for (int sends = 1; sends <= 2; ++sends)
+    {
+        SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt);
+        if (arrived(pt, sends == 1 ? 500 : 2000))
+            return sends;
+    }
+    return 0;
+}
+
 // Moves per second the stripes window of this process is told of, in lock-step.
 double FloorRate(const Stripes& stripes, int moves)
 {
     double t0 = Now();
     for (int i = 0; i < moves; ++i)
     {
-        POINT pt = stripes.Point(i);
-        SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt);
-        if (!WaitForOwnMove(pt, 500))
-        {
-            SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt);
-            if (!WaitForOwnMove(pt, 2000))
-                return 0;
-        }
+        if (!MoveTo(stripes.Point(i), WaitForOwnMove))
+            return 0;
     }
     return moves / (Now() - t0);
 }
@@ -147,14 +154,10 @@ int wmain(int argc, wchar_t** argv)
         {
             POINT pt = stripes.Point(done);
             tLast = Now();
-            SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt);
-            if (WaitForReadout(dialog, pt, 500))
-                continue;
-            // A lost move is sent again, and counted.
-            ++lost;
-            SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt);
-            if (!WaitForReadout(dialog, pt))
+            int sends = MoveTo(pt, [&](POINT p, DWORD ms) { return WaitForReadout(dialog, p, ms); });
+            if (!sends)
                 break;
+            lost += sends - 1;
         }
         double t1 = Now();
         rate = done / (t1 - t0);

@@ -1,6 +1,7 @@
 #include "monkey/GestureMaker.h"
 
 #include "res/resource.h"
+#include "support/ReadBack.h"
 
 #include <algorithm>
 
@@ -9,10 +10,6 @@ namespace
 const char* const kNeutralKeys[] = {"Tab", "shift+Tab", "Up", "Down", "Left", "Right"};
 // Each may end the program, or open its system menu; one ends a key gesture.
 const char* const kLastKeys[] = {"Escape", "Return", "space", "alt+F4", "alt+space"};
-const int kCopyButtons[][2] = {{IDC_COPY_DEC, IDC_RGB_DEC},
-                               {IDC_COPY_HEX, IDC_RGB_HEX},
-                               {IDC_COPY_COLORREF, IDC_COLORREF},
-                               {IDC_COPY_HTML, IDC_HTML}};
 
 BOOL CALLBACK CollectChild(HWND hwnd, LPARAM lp)
 {
@@ -231,7 +228,7 @@ Gesture GestureMaker::Clicks(const AppView& view, int count)
     HWND hit = ControlAt(view.dialog, pt);
     if (count == 1 && !view.box && !view.iconic)
     {
-        for (const auto& pair : kCopyButtons)
+        for (const auto& pair : kCopyButtonReadouts)
         {
             if (hit == GetDlgItem(view.dialog, pair[0]) && IsWindowEnabled(hit))
                 g.copiedReadout = pair[1];

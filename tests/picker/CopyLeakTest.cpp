@@ -13,11 +13,6 @@ namespace
 {
 const int kWarmUpCopies = 8;
 const int kCopies = 1000;
-const int kButtons[][2] = {{IDC_COPY_DEC, IDC_RGB_DEC},
-                           {IDC_COPY_HEX, IDC_RGB_HEX},
-                           {IDC_COPY_COLORREF, IDC_COLORREF},
-                           {IDC_COPY_HTML, IDC_HTML}};
-
 } // namespace
 
 TEST(CopyLeak, AThousandCopiesLeaveTheGdiAndUserObjectCountsUnchanged)
@@ -28,13 +23,13 @@ TEST(CopyLeak, AThousandCopiesLeaveTheGdiAndUserObjectCountsUnchanged)
         RECT rc;
         GetWindowRect(hwnd, &rc);
         d.SampleAt(CPoint(rc.left + 3, rc.top + 3));
-        auto copy = [&](int i) { SendDlgItemMessageW(hwnd, kButtons[i % 4][0], BM_CLICK, 0, 0); };
+        auto copy = [&](int i) { SendDlgItemMessageW(hwnd, kCopyButtonReadouts[i % 4][0], BM_CLICK, 0, 0); };
         DWORD sequence = GetClipboardSequenceNumber();
         EXPECT_TRUE(KeepsNoObjects(kWarmUpCopies, kCopies, copy));
 
         // Every click copied, the last one its own readout.
         EXPECT_GE(GetClipboardSequenceNumber() - sequence, (DWORD)kCopies);
-        EXPECT_EQ(ItemText(hwnd, kButtons[(kCopies - 1) % 4][1]), ClipboardText());
+        EXPECT_EQ(ItemText(hwnd, kCopyButtonReadouts[(kCopies - 1) % 4][1]), ClipboardText());
     };
     dlg.DoModal();
 }

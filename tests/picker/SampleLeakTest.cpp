@@ -21,7 +21,6 @@ POINT SamplePoint(int i, const RECT& client)
     POINT pt = {(i * 37) % (client.right + 60) - 30, (i * 23) % (client.bottom + 60) - 30};
     return pt;
 }
-
 } // namespace
 
 TEST(SampleLeak, TenThousandSamplesLeaveTheGdiAndUserObjectCountsUnchanged)

@@ -1,7 +1,7 @@
 // The leak tests' one procedure: an action is repeated a few times first, so that
 // whatever the system makes once per process is made, the process's GDI and USER
 // objects are counted, the action is repeated many times more and they are counted
-// again. Any growth fails.
+// again. Any change fails: growth is a leak, and a drop could hide one.
 #pragma once
 #include "support/GuiObjects.h"
 #include "support/Pump.h"

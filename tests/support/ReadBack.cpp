@@ -1,5 +1,12 @@
 #include "support/ReadBack.h"
 
+#include "res/resource.h"
+
+const int kCopyButtonReadouts[4][2] = {{IDC_COPY_DEC, IDC_RGB_DEC},
+                                       {IDC_COPY_HEX, IDC_RGB_HEX},
+                                       {IDC_COPY_COLORREF, IDC_COLORREF},
+                                       {IDC_COPY_HTML, IDC_HTML}};
+
 std::wstring ClipboardText()
 {
     std::wstring text;
