@@ -8,13 +8,17 @@
 # Each target installs whatever the machine is missing first.
 
 BUILD      ?= build
-SHIP_DIR   := $(BUILD)/i686
-JOBS       ?= $(shell nproc)
-TEST_ARCH  := $(shell bash -c '. scripts/wine-env.sh; tintlet_wine_arch')
-TEST_DIR   := $(BUILD)/$(TEST_ARCH)
 CLANG_DIR  := $(BUILD)/clang-i686
 VERSION    := $(shell sed -n '/^project/s/.*VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 DIST_ZIP   := $(BUILD)/Tintlet-$(VERSION).zip
+export TINTLET_BUILD := $(abspath $(BUILD))
+export TINTLET_JOBS  ?= $(shell nproc)
+# The build the tests run is decided by the scripts, after set-up, by starting a 32-bit
+# program: the shipped i686 one where the kernel runs it, else x86_64.
+# TEST_ARCH=i686|x86_64 asks for one.
+ifneq ($(TEST_ARCH),)
+export TINTLET_TEST_ARCH := $(TEST_ARCH)
+endif
 
 .PHONY: all setup build run test bench monkey dist screenshots clang clean
 
@@ -23,40 +27,33 @@ all: build
 setup:
 	@bash scripts/setup.sh
 
-$(SHIP_DIR)/Makefile $(BUILD)/x86_64/Makefile: CMakeLists.txt cmake/mingw-toolchain.cmake Makefile
-	cmake -S . -B $(dir $@) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-toolchain.cmake \
-	  -DTINTLET_ARCH=$(notdir $(patsubst %/,%,$(dir $@))) \
-	  -DTINTLET_SHIPPED_EXE=$(abspath $(SHIP_DIR))/Tintlet.exe \
-	  -DTINTLET_DIST_ZIP=$(abspath $(DIST_ZIP)) >/dev/null
+build: setup
+	@bash scripts/build.sh
 
 $(CLANG_DIR)/Makefile: CMakeLists.txt cmake/clang-mingw-toolchain.cmake Makefile
 	cmake -S . -B $(CLANG_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/clang-mingw-toolchain.cmake -DTINTLET_ARCH=i686 \
-	  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DTINTLET_SHIPPED_EXE=$(abspath $(SHIP_DIR))/Tintlet.exe >/dev/null
-
-build: setup $(SHIP_DIR)/Makefile $(TEST_DIR)/Makefile
-	cmake --build $(SHIP_DIR) -j $(JOBS)
-	cmake --build $(TEST_DIR) -j $(JOBS)
+	  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DTINTLET_SHIPPED_EXE=$(TINTLET_BUILD)/i686/Tintlet.exe >/dev/null
 
 run: build
-	@bash scripts/run.sh $(TEST_DIR)/Tintlet.exe
+	@bash scripts/run.sh
 
 dist: build
-	@bash scripts/dist.sh $(SHIP_DIR)/Tintlet.exe $(DIST_ZIP)
+	@bash scripts/dist.sh $(BUILD)/i686/Tintlet.exe $(DIST_ZIP)
 
 test: dist
-	@bash scripts/test.sh $(TEST_DIR)
+	@bash scripts/test.sh
 
 bench: build
-	@bash scripts/bench.sh $(TEST_DIR)
+	@bash scripts/bench.sh
 
 monkey: build
-	@TINTLET_MONKEY_EVENTS=20000 TINTLET_MONKEY_SEED=$(SEED) bash scripts/test.sh $(TEST_DIR) -R '^Monkey\.' -V
+	@TINTLET_MONKEY_EVENTS=20000 TINTLET_MONKEY_SEED=$(SEED) bash scripts/test.sh -R '^Monkey\.' -V
 
 screenshots: build
-	@bash scripts/screenshots.sh $(TEST_DIR) docs
+	@bash scripts/screenshots.sh docs
 
 clang: setup $(CLANG_DIR)/Makefile
-	cmake --build $(CLANG_DIR) -j $(JOBS)
+	cmake --build $(CLANG_DIR) -j $(TINTLET_JOBS)
 
 clean:
 	rm -rf $(BUILD)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Prints the benchmark table. Usage: bench.sh BUILD_DIR
+# Prints the benchmark table of the build the tests run. Usage: bench.sh
 set -u
-dir=$(cd "$1" && pwd)
 . "$(dirname "$0")/wine-env.sh"
+dir=$TINTLET_BUILD/$TINTLET_TEST_ARCH
+tintlet_say_arch
 trap tintlet_stop EXIT INT TERM
 tintlet_xvfb_start 90 || exit 1
 tintlet_prefix || exit 1

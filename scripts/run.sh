@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Runs Tintlet.exe under Wine. With a display: until the dialog is closed.
 # Headless: on a private Xvfb, saves a screenshot of the dialog, then closes it.
-# Usage: run.sh PATH/TO/Tintlet.exe
+# Usage: run.sh
 set -u -o pipefail
-exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-bin=$(dirname "$exe")
 . "$(dirname "$0")/wine-env.sh"
+bin=$TINTLET_BUILD/$TINTLET_TEST_ARCH
+exe=$bin/Tintlet.exe
+tintlet_say_arch
 trap tintlet_stop EXIT INT TERM
 
 if [ -n "${DISPLAY:-}" ]; then

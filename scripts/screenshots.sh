@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Regenerates the README's pictures from the real Tintlet.exe on a private Xvfb:
 # the dialog at start, a drag over a colour field, the system menu and the About box.
-# Usage: screenshots.sh BUILD_DIR OUT_DIR
+# Usage: screenshots.sh OUT_DIR
 set -u -o pipefail
-bin=$(cd "$1" && pwd)
-out=$(mkdir -p "$2" && cd "$2" && pwd)
+out=$(mkdir -p "$1" && cd "$1" && pwd)
 . "$(dirname "$0")/wine-env.sh"
+bin=$TINTLET_BUILD/$TINTLET_TEST_ARCH
+tintlet_say_arch
 trap tintlet_stop EXIT INT TERM
 
 fail() { echo "screenshots: $*" >&2; exit 1; }

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Runs every test through ctest under a private Xvfb and the project's Wine prefix.
-# Usage: test.sh BUILD_DIR [ctest arguments]
+# Runs every test of the build tree the tests run through ctest, under a private Xvfb
+# and that build's Wine prefix. Usage: test.sh [ctest arguments]
 set -u
-dir=$1; shift
 . "$(dirname "$0")/wine-env.sh"
+dir=$TINTLET_BUILD/$TINTLET_TEST_ARCH
+tintlet_say_arch
 trap tintlet_stop EXIT INT TERM
 tintlet_xvfb_start 90 || exit 1
 tintlet_xinput_start || exit 1

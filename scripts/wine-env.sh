@@ -1,40 +1,72 @@
 # Sourced by every script that runs Windows programs: the one place that knows how
 # Tintlet meets Wine and the X server. Functions:
-#   tintlet_wine_arch       the build this machine can run (i686 or x86_64)
-#   tintlet_prefix          make the private Wine prefix once
+#   tintlet_wine_arch       the build the tests run (i686 or x86_64)
+#   tintlet_say_arch        one line: which build runs, and why
+#   tintlet_prefix          make the private Wine prefix of that build once
 #   tintlet_xvfb_start      start a private Xvfb, export DISPLAY
 #   tintlet_wine_services   start Wine's background processes with output to a file
 #   tintlet_xinput_start    let Windows test programs drive real X input (xdotool)
 #   tintlet_stop            stop what this shell started (wineserver, Xvfb)
+# TINTLET_TEST_ARCH=i686|x86_64 overrides the decision (ctest's emulator passes the
+# architecture its build tree was configured for).
 
 TINTLET_ROOT=${TINTLET_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]:-$0}")/.." && pwd)}
 TINTLET_BUILD=${TINTLET_BUILD:-$TINTLET_ROOT/build}
-export WINEPREFIX=${TINTLET_WINEPREFIX:-$TINTLET_BUILD/wineprefix}
 export WINEDEBUG=-all
 TINTLET_SCREEN=1024x768
 # No Mono or Gecko installer dialogs: nothing here needs them.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
-# Some kernels run no 32-bit processes at all (ia32 emulation off); there the
-# 64-bit build of the same sources stands in for the shipped 32-bit one.
+# Some kernels run no 32-bit processes at all (ia32 emulation off); there the 64-bit
+# build of the same sources stands in for the shipped 32-bit one. Whether they do is
+# found by starting Wine's 32-bit loader, a 32-bit program.
+TINTLET_WINE32=/usr/lib/wine/wine
+tintlet_runs_32bit() {
+  "$TINTLET_WINE32" --version >/dev/null 2>&1
+}
+
+if [ -z "${TINTLET_TEST_ARCH:-}" ]; then
+  if tintlet_runs_32bit; then TINTLET_TEST_ARCH=i686; else TINTLET_TEST_ARCH=x86_64; fi
+  TINTLET_ARCH_WHY=decided
+else
+  TINTLET_ARCH_WHY=asked
+fi
+export TINTLET_TEST_ARCH
+
 tintlet_wine_arch() {
-  if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
-    echo i686
+  echo "$TINTLET_TEST_ARCH"
+}
+
+tintlet_say_arch() {
+  local what="the shipped i686 build"
+  [ "$TINTLET_TEST_ARCH" = i686 ] || what="the x86_64 build of the same sources"
+  if [ "$TINTLET_ARCH_WHY" = asked ]; then
+    echo "wine: running $what, as TINTLET_TEST_ARCH=$TINTLET_TEST_ARCH asks"
+  elif [ "$TINTLET_TEST_ARCH" = i686 ]; then
+    echo "wine: running $what: this kernel runs 32-bit programs"
   else
-    echo x86_64
+    echo "wine: running $what in place of the shipped i686 one: this kernel does not run 32-bit programs ($TINTLET_WINE32 did not start)"
   fi
 }
 
-if [ "$(tintlet_wine_arch)" = i686 ]; then
-  WINE=/usr/lib/wine/wine
+# Each build has a prefix of its own: a 32-bit program in a 64-bit (WoW64) prefix
+# finds no GDI handle table in its PEB, and the 64-bit build cannot run in a 32-bit one.
+if [ "$TINTLET_TEST_ARCH" = i686 ]; then
+  WINE=$TINTLET_WINE32
+  export WINEARCH=win32
 else
   WINE=/usr/lib/wine/wine64
-  export WINELOADER=$WINE
+  export WINEARCH=win64
 fi
-export WINE
+export WINELOADER=$WINE WINE
+export WINEPREFIX=${TINTLET_WINEPREFIX:-$TINTLET_BUILD/wineprefix-$TINTLET_TEST_ARCH}
 
 tintlet_prefix() {
   [ -f "$WINEPREFIX/.tintlet-ready" ] || tintlet_prefix_create || return 1
+  if ! grep -qx "#arch=$WINEARCH" "$WINEPREFIX/system.reg"; then
+    echo "wine: $WINEPREFIX is not a $WINEARCH prefix; remove it or point TINTLET_WINEPREFIX elsewhere" >&2
+    return 1
+  fi
   # Debian's Wine 8 does not load fonts-wine's folder by itself, so the dialogs would
   # get fallback faces (no "MS Sans Serif", no Marlett caption buttons); the fonts
   # go where every Wine looks.
@@ -45,10 +77,10 @@ tintlet_prefix() {
 
 tintlet_prefix_create() {
   mkdir -p "$(dirname "$WINEPREFIX")"
-  echo "wine: creating the private prefix $WINEPREFIX (once)"
-  "$WINE" wineboot -i >"$TINTLET_BUILD/wineboot.log" 2>&1 || true
+  echo "wine: creating the private $WINEARCH prefix $WINEPREFIX (once)"
+  "$WINE" wineboot -i >"$TINTLET_BUILD/wineboot-$TINTLET_TEST_ARCH.log" 2>&1 || true
   wineserver -w
-  [ -f "$WINEPREFIX/system.reg" ] || { echo "wine: prefix creation failed, see $TINTLET_BUILD/wineboot.log" >&2; return 1; }
+  [ -f "$WINEPREFIX/system.reg" ] || { echo "wine: prefix creation failed, see $TINTLET_BUILD/wineboot-$TINTLET_TEST_ARCH.log" >&2; return 1; }
   # Every Tintlet window lives in one Wine virtual desktop the size of the X screen,
   # so Windows screen coordinates are X coordinates and Wine draws captions itself.
   "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1

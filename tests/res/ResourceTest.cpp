@@ -17,8 +17,13 @@ std::vector<BYTE> ResourceTest::Resource(LPCWSTR type, WORD id) const
 
 ::testing::internal::ParamGenerator<TintletExe> BothExes()
 {
-    return ::testing::Values(TintletExe{"Shipped", TINTLET_SHIPPED_EXE, "X86", IMAGE_FILE_MACHINE_I386},
-                             TintletExe{"TestBuild", TINTLET_EXE, "amd64", IMAGE_FILE_MACHINE_AMD64});
+    // The test build is built for the architecture of this test program's own tree.
+#ifdef _WIN64
+    const TintletExe testBuild{"TestBuild", TINTLET_EXE, "amd64", IMAGE_FILE_MACHINE_AMD64};
+#else
+    const TintletExe testBuild{"TestBuild", TINTLET_EXE, "X86", IMAGE_FILE_MACHINE_I386};
+#endif
+    return ::testing::Values(TintletExe{"Shipped", TINTLET_SHIPPED_EXE, "X86", IMAGE_FILE_MACHINE_I386}, testBuild);
 }
 
 std::string ExeName(const ::testing::TestParamInfo<TintletExe>& info)

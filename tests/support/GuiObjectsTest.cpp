@@ -1,6 +1,7 @@
 // The GUI object counter every leak test relies on: each object made or deleted moves
 // its count by exactly one, in this process and in another.
 #include "support/GuiObjects.h"
+#include "support/LeakCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -110,6 +111,31 @@ TEST(GuiObjects, UserCountFollowsWindowsMenusIconsAndAcceleratorTables)
             return CreateAcceleratorTableW(&accel, 1);
         },
         [](HACCEL a) { DestroyAcceleratorTable(a); }, User);
+    DestroyWindow(anchor);
+}
+
+// The leak tests' procedure fails when each repetition keeps one brush, DC, window or
+// icon, and passes when it keeps nothing.
+TEST(GuiObjects, LeakCheckFailsOnAnyObjectKeptPerRepetition)
+{
+    HWND anchor = WarmUp();
+    std::vector<HBRUSH> brushes;
+    std::vector<HDC> dcs;
+    std::vector<HWND> windows;
+    std::vector<HICON> icons;
+    EXPECT_FALSE(KeepsNoObjects(2, 10, [&](int i) { brushes.push_back(CreateSolidBrush(RGB(i, 1, 1))); }));
+    EXPECT_FALSE(KeepsNoObjects(2, 10, [&](int) { dcs.push_back(CreateCompatibleDC(NULL)); }));
+    EXPECT_FALSE(KeepsNoObjects(2, 10, [&](int) { windows.push_back(MakeWindow()); }));
+    EXPECT_FALSE(KeepsNoObjects(2, 10, [&](int) { icons.push_back(MakeIcon()); }));
+    EXPECT_TRUE(KeepsNoObjects(2, 10, [](int i) { DeleteObject(CreateSolidBrush(RGB(i, 1, 1))); }));
+    for (HBRUSH b : brushes)
+        DeleteObject(b);
+    for (HDC dc : dcs)
+        DeleteDC(dc);
+    for (HWND w : windows)
+        DestroyWindow(w);
+    for (HICON i : icons)
+        DestroyIcon(i);
     DestroyWindow(anchor);
 }
 
