@@ -5,9 +5,10 @@ set -euo pipefail
 . "$(dirname "$0")/wine-env.sh"
 version=$(sed -n '/^project/s/.*VERSION \([0-9.]*\).*/\1/p' "$TINTLET_ROOT/CMakeLists.txt")
 
+# Configured once; the generated build re-runs CMake itself when a CMake file changes.
 build_tree() {
   local dir=$TINTLET_BUILD/$1
-  cmake -S "$TINTLET_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$TINTLET_ROOT/cmake/mingw-toolchain.cmake" \
+  [ -f "$dir/CMakeCache.txt" ] || cmake -S "$TINTLET_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$TINTLET_ROOT/cmake/mingw-toolchain.cmake" \
     -DTINTLET_ARCH="$1" -DTINTLET_SHIPPED_EXE="$TINTLET_BUILD/i686/Tintlet.exe" \
     -DTINTLET_DIST_ZIP="$TINTLET_BUILD/Tintlet-$version.zip" >/dev/null
   cmake --build "$dir" -j "${TINTLET_JOBS:-$(nproc)}"
