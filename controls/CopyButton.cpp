@@ -1,8 +1,10 @@
 #include "controls/CopyButton.h"
 
+#include <windowsx.h>
+
 namespace
 {
-// Set from a double-click's second press until the next release any copy button sees.
+// Set from a double-click's second press until its release or the loss of the mouse.
 bool s_bDblClkPending = false;
 
 const COLORREF kSourceHighlight = RGB(255, 255, 255);
@@ -138,16 +140,32 @@ LRESULT CCopyButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     {
     case WM_LBUTTONDBLCLK:
         // The system's own double-click handling never runs: the second press is
-        // shown as a press, and its release clicks.
+        // shown as a press, and the button keeps the mouse until its release.
         SendMessage(BM_SETSTATE, 1, 0);
         s_bDblClkPending = true;
+        SetCapture();
         return 0;
     case WM_LBUTTONUP:
         if (s_bDblClkPending)
         {
+            // As with a click, only a release over the button clicks it.
+            CRect rect;
+            GetClientRect(&rect);
+            bool bOver = rect.PtInRect(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) != FALSE;
             SendMessage(BM_SETSTATE, 0, 0);
             s_bDblClkPending = false;
-            SendClickCommand();
+            if (::GetCapture() == m_hWnd)
+                ::ReleaseCapture();
+            if (bOver)
+                SendClickCommand();
+        }
+        break;
+    case WM_CAPTURECHANGED:
+        // The press ends without a release: nothing is clicked.
+        if (s_bDblClkPending)
+        {
+            SendMessage(BM_SETSTATE, 0, 0);
+            s_bDblClkPending = false;
         }
         break;
     }

@@ -22,7 +22,7 @@ public:
     virtual BOOL PreTranslateMessage(MSG* pMsg);
 
 protected:
-    // A double-click shows the button pressed and clicks again at its release.
+    // A double-click shows the button pressed and clicks again when released over it.
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Turns the freshly loaded glyph in pBitmap into the finished image of state nState
     // (0 up, 1 pressed, 2 focused, 3 disabled).

@@ -41,6 +41,11 @@ public:
         return this;
     }
 
+    BOOL PtInRect(POINT point) const
+    {
+        return ::PtInRect(this, point);
+    }
+
     // Moves each side inwards (Deflate) or outwards (Inflate) by x and y.
     void DeflateRect(int x, int y)
     {

@@ -209,8 +209,9 @@ void CPickerDlg::StartDrag()
     SetCapture();
     m_bDragging = true;
     // While we hold the capture nobody is asked for a cursor, so this one stays on
-    // over every window until EndDrag.
-    m_hPrevCursor = ::SetCursor(m_hPickerCursor);
+    // over every window until EndDrag. Without a picker cursor the current one stays:
+    // a null one would hide the pointer for the whole drag.
+    m_hPrevCursor = m_hPickerCursor != NULL ? ::SetCursor(m_hPickerCursor) : ::GetCursor();
     m_wndPicker.SetIcon(m_hIconEmpty);
 }
 

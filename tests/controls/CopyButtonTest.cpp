@@ -43,7 +43,7 @@ const wchar_t kOldProc[] = L"CopyButtonTestOldProc";
 
 LRESULT CALLBACK ButtonRecorder(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
-    if (msg == BM_SETSTATE || msg == WM_LBUTTONDBLCLK || msg == WM_LBUTTONUP)
+    if (msg == BM_SETSTATE || msg == WM_LBUTTONDBLCLK || msg == WM_LBUTTONUP || msg == WM_CAPTURECHANGED)
         AddMessage({msg, sent, wp, lp});
     return CallWindowProcW((WNDPROC)GetPropW(hwnd, kOldProc), hwnd, msg, wp, lp);
 }
@@ -321,8 +321,8 @@ TEST_F(CopyButtonFixture, AStateThatFailedToLoadFallsBackToTheUpImage)
     EXPECT_EQ(up, drawn);
 }
 
-// The second press of a double-click shows the button pressed and skips the system's
-// own handling; its release un-presses the button and clicks.
+// The second press of a double-click shows the button pressed, skips the system's own
+// handling and keeps the mouse; its release over the button un-presses it and clicks.
 TEST_F(CopyButtonFixture, DoubleClickPressesAndClicksAtTheRelease)
 {
     Record(m_button.m_hWnd);
@@ -330,16 +330,18 @@ TEST_F(CopyButtonFixture, DoubleClickPressesAndClicksAtTheRelease)
     SendMessageW(m_button.m_hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
     OkSequence(dblclk, "second press of a double-click");
     EXPECT_TRUE(SendMessageW(m_button.m_hWnd, BM_GETSTATE, 0, 0) & BST_PUSHED);
-    EXPECT_EQ(NULL, GetCapture()) << "the system's press handling did not run";
+    EXPECT_EQ(m_button.m_hWnd, GetCapture()) << "the press keeps the mouse";
 
     const Message release[] = {
         {WM_LBUTTONUP, sent},
         {BM_SETSTATE, sent | wparam, 0},
+        {WM_CAPTURECHANGED, sent},
         {WM_COMMAND, sent | wparam | lparam, MAKEWPARAM(IDC_COPY_DEC, BN_CLICKED), (LPARAM)m_button.m_hWnd},
         {0}};
     SendMessageW(m_button.m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     OkSequence(release, "release after a double-click");
     EXPECT_FALSE(SendMessageW(m_button.m_hWnd, BM_GETSTATE, 0, 0) & BST_PUSHED);
+    EXPECT_EQ(NULL, GetCapture());
 
     // An ordinary release afterwards clicks nothing of ours.
     const Message plain[] = {{WM_LBUTTONUP, sent}, {0}};
@@ -347,16 +349,30 @@ TEST_F(CopyButtonFixture, DoubleClickPressesAndClicksAtTheRelease)
     OkSequence(plain, "a release with no double-click pending");
 }
 
-// One pending flag for all copy buttons: the next release any of them sees reports.
-TEST_F(CopyButtonFixture, PendingDoubleClickIsReportedByTheButtonThatSeesTheRelease)
+// A double-click's press released off the button, or ended by the loss of the mouse,
+// un-presses it and clicks nothing, and leaves no click for another button's release.
+TEST_F(CopyButtonFixture, DoubleClickReleasedOffTheButtonOrCancelledClicksNothing)
 {
+    Record(m_button.m_hWnd);
     SendMessageW(m_button.m_hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
     FlushSequence();
-    const Message release[] = {
-        {WM_COMMAND, sent | wparam | lparam, MAKEWPARAM(IDC_COPY_HEX, BN_CLICKED), (LPARAM)m_other.m_hWnd}, {0}};
+    const Message off[] = {
+        {WM_LBUTTONUP, sent}, {BM_SETSTATE, sent | wparam, 0}, {WM_CAPTURECHANGED, sent}, {0}};
+    SendMessageW(m_button.m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(-5, 40));
+    OkSequence(off, "release off the button");
+    EXPECT_FALSE(SendMessageW(m_button.m_hWnd, BM_GETSTATE, 0, 0) & BST_PUSHED);
+    EXPECT_EQ(NULL, GetCapture());
+
+    SendMessageW(m_button.m_hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    FlushSequence();
+    const Message lost[] = {{WM_CAPTURECHANGED, sent}, {BM_SETSTATE, sent | wparam, 0}, {0}};
+    ReleaseCapture();
+    OkSequence(lost, "the mouse taken away");
+    EXPECT_FALSE(SendMessageW(m_button.m_hWnd, BM_GETSTATE, 0, 0) & BST_PUSHED);
+
+    const Message nothing[] = {{0}};
     SendMessageW(m_other.m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    OkSequence(release, "release on the other button");
-    SendMessageW(m_button.m_hWnd, BM_SETSTATE, 0, 0);
+    OkSequence(nothing, "a release on the other button");
 }
 
 TEST_F(CopyButtonFixture, EnterClicksAndGoesNoFurther)

@@ -105,6 +105,38 @@ TEST_F(CopyFixture, DoubleClickCopiesTwice)
     EXPECT_EQ(2 * perCopy, GetClipboardSequenceNumber() - before) << "two copies";
 }
 
+// A double-click whose second press slides off the button before its release copies
+// once: released over another copy button or over no button, every button comes up
+// and the clipboard keeps the first click's text.
+TEST_F(CopyFixture, DoubleClickReleasedElsewhereCopiesOnce)
+{
+    POINT dec = CentreOf(m_app.Item(IDC_COPY_DEC));
+    DWORD before = GetClipboardSequenceNumber();
+    Click(dec);
+    ASSERT_TRUE(PumpUntil([] { return ClipboardText() == L"255, 0, 0"; }, 3000));
+    DWORD perCopy = GetClipboardSequenceNumber() - before;
+    const POINT releases[] = {CentreOf(m_app.Item(IDC_COPY_HTML)), CentreOf(m_app.Item(IDC_RGB_DEC))};
+    for (POINT release : releases)
+    {
+        PumpMessages(GetDoubleClickTime() + 100);
+        PutOnClipboard(L"before");
+        before = GetClipboardSequenceNumber();
+        RealMouse::MoveTo(dec);
+        RealMouse::LeftDown();
+        RealMouse::LeftUp();
+        RealMouse::LeftDown();
+        PumpMessages(100);
+        EXPECT_TRUE(SendMessageW(m_app.Item(IDC_COPY_DEC), BM_GETSTATE, 0, 0) & BST_PUSHED);
+        RealMouse::MoveTo(release);
+        RealMouse::LeftUp();
+        PumpMessages(200);
+        for (int id = IDC_COPY_DEC; id <= IDC_COPY_HTML; ++id)
+            EXPECT_FALSE(SendMessageW(m_app.Item(id), BM_GETSTATE, 0, 0) & BST_PUSHED) << "button " << id;
+        EXPECT_EQ(L"255, 0, 0", ClipboardText());
+        EXPECT_EQ(perCopy, GetClipboardSequenceNumber() - before) << "one copy";
+    }
+}
+
 // Enter on a focused copy button copies its readout and does not close the dialog.
 TEST_F(CopyFixture, EnterOnAFocusedButtonCopiesAndKeepsTheDialog)
 {

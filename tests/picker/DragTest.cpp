@@ -320,8 +320,8 @@ TEST(Drag, LosingTheCaptureEndsTheDragAndLeavesTheNewHolderItsCapture)
     dlg.DoModal();
 }
 
-// Without its cursor resource the drag still works; the cursor is hidden meanwhile.
-TEST(Drag, NullPickerCursorHidesTheCursorAndNothingBreaks)
+// Without its cursor resource the drag still works and keeps the cursor it found.
+TEST(Drag, NullPickerCursorKeepsTheCurrentCursorAndNothingBreaks)
 {
     CPickerDlgProbe dlg;
     dlg.check = [](CPickerDlgProbe& d) {
@@ -331,7 +331,7 @@ TEST(Drag, NullPickerCursorHidesTheCursorAndNothingBreaks)
         d.m_hPickerCursor = NULL;
         Press(hwnd, WM_LBUTTONDOWN, PickerCentre(hwnd));
         EXPECT_TRUE(d.m_bDragging);
-        EXPECT_EQ(NULL, GetCursor());
+        EXPECT_EQ(arrow, GetCursor());
         SendMessageW(hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(2, 2));
         EXPECT_NE(L"", ItemText(hwnd, IDC_HTML));
         Press(hwnd, WM_LBUTTONUP, PickerCentre(hwnd));
