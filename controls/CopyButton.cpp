@@ -60,13 +60,12 @@ void CCopyButton::BuildStateBitmap(CBitmap* pBitmap, UINT nState)
     if (pBitmap->m_hObject == NULL)
         return;
 
-    CWnd* pParent = GetParent();
-    HWND hwndParent = pParent != NULL ? pParent->m_hWnd : NULL;
-    HDC hdcParent = ::GetDC(hwndParent);
     CDC dcCanvas, dcWork;
-    dcCanvas.CreateCompatibleDC(CDC::FromHandle(hdcParent));
-    dcWork.CreateCompatibleDC(&dcCanvas);
-    ::ReleaseDC(hwndParent, hdcParent);
+    {
+        CClientDC dcParent(GetParent());
+        dcCanvas.CreateCompatibleDC(&dcParent);
+        dcWork.CreateCompatibleDC(&dcCanvas);
+    }
 
     BITMAP bm = {};
     ::GetObjectW(pBitmap->m_hObject, sizeof bm, &bm);

@@ -8,39 +8,9 @@ namespace
 {
 // Views of DCs and GDI objects nobody here owns, made on demand and released when
 // the message loop goes idle, without touching their handles.
-void* NewTempDC(HANDLE h)
-{
-    CDC* p = new CDC;
-    if (p)
-        p->m_hDC = (HDC)h;
-    return p;
-}
-
-void DeleteTempDC(void* pObject)
-{
-    CDC* p = (CDC*)pObject;
-    p->m_hDC = NULL;
-    delete p;
-}
-
-template <class T> void* NewTempGdi(HANDLE h)
-{
-    T* p = new T;
-    if (p)
-        p->m_hObject = h;
-    return p;
-}
-
-template <class T> void DeleteTempGdi(void* pObject)
-{
-    T* p = (T*)pObject;
-    p->m_hObject = NULL;
-    delete p;
-}
-
-CHandleMap s_dcMap(NewTempDC, DeleteTempDC);
-CHandleMap s_bitmapMap(NewTempGdi<CBitmap>, DeleteTempGdi<CBitmap>);
-CHandleMap s_fontMap(NewTempGdi<CFont>, DeleteTempGdi<CFont>);
+CHandleMap s_dcMap = HandleMapOf<CDC, &CDC::m_hDC>();
+CHandleMap s_bitmapMap = HandleMapOf<CBitmap, &CBitmap::m_hObject>();
+CHandleMap s_fontMap = HandleMapOf<CFont, &CFont::m_hObject>();
 } // namespace
 
 CDC::CDC() : m_hDC(NULL)

@@ -3,8 +3,6 @@
 #pragma once
 #include <windows.h>
 
-class CString;
-
 class CMenu
 {
 public:
@@ -20,9 +18,6 @@ public:
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = NULL);
     // Returns the previous state (MF_CHECKED or MF_UNCHECKED), or -1 if there is no such item.
     UINT CheckMenuItem(UINT nIDCheckItem, UINT nCheck);
-    UINT GetMenuItemCount() const;
-    UINT GetMenuItemID(int nPos) const;
-    int GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const;
 
     HMENU m_hMenu;
 

@@ -2,8 +2,6 @@
 #pragma once
 #include <windows.h>
 
-#include "CSize.h"
-
 class CRect : public RECT
 {
 public:
@@ -28,10 +26,6 @@ public:
     {
         return bottom - top;
     }
-    CSize Size() const
-    {
-        return CSize(Width(), Height());
-    }
     operator LPRECT()
     {
         return this;
@@ -44,15 +38,5 @@ public:
     BOOL PtInRect(POINT point) const
     {
         return ::PtInRect(this, point);
-    }
-
-    // Moves each side inwards (Deflate) or outwards (Inflate) by x and y.
-    void DeflateRect(int x, int y)
-    {
-        ::InflateRect(this, -x, -y);
-    }
-    void InflateRect(int x, int y)
-    {
-        ::InflateRect(this, x, y);
     }
 };

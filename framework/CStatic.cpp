@@ -8,8 +8,3 @@ HICON CStatic::SetIcon(HICON hIcon)
 {
     return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(hIcon)));
 }
-
-HICON CStatic::GetIcon() const
-{
-    return reinterpret_cast<HICON>(::SendMessageW(m_hWnd, STM_GETICON, 0, 0));
-}

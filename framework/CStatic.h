@@ -9,5 +9,4 @@ public:
 
     // Returns the previous icon.
     HICON SetIcon(HICON hIcon);
-    HICON GetIcon() const;
 };

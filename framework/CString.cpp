@@ -51,11 +51,6 @@ int CString::GetLength() const
     return m_nLength;
 }
 
-BOOL CString::IsEmpty() const
-{
-    return m_nLength == 0;
-}
-
 CString::operator LPCTSTR() const
 {
     return m_pchData;

@@ -14,7 +14,6 @@ public:
     const CString& operator=(LPCTSTR psz);
 
     int GetLength() const;
-    BOOL IsEmpty() const;
     operator LPCTSTR() const;
 
     // Reads string resource nID; on failure the string is empty and FALSE returned.

@@ -102,12 +102,8 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPTSTR /*lpCmdL
     if (!pApp)
         return -1;
     pApp->m_hInstance = hInstance;
-    if (!pApp->InitInstance())
-        return 0;
-
-    MSG msg;
-    while (AfxPumpMessage(pApp->m_pMainWnd ? pApp->m_pMainWnd->m_hWnd : NULL, msg))
-    {
-    }
-    return static_cast<int>(msg.wParam);
+    // The program runs its dialog inside InitInstance and answers FALSE, so the
+    // process ends here without a message loop of its own.
+    pApp->InitInstance();
+    return 0;
 }

@@ -8,21 +8,7 @@
 
 namespace
 {
-void* NewTempWnd(HANDLE h)
-{
-    CWnd* pWnd = new CWnd;
-    pWnd->m_hWnd = static_cast<HWND>(h);
-    return pWnd;
-}
-
-void DeleteTempWnd(void* pObject)
-{
-    CWnd* pWnd = static_cast<CWnd*>(pObject);
-    pWnd->m_hWnd = NULL;
-    delete pWnd;
-}
-
-CHandleMap s_wndMap(NewTempWnd, DeleteTempWnd);
+CHandleMap s_wndMap = HandleMapOf<CWnd, &CWnd::m_hWnd>();
 
 // The message the innermost framework window procedure is handling, for Default().
 thread_local MSG t_msgCur;
@@ -60,8 +46,6 @@ bool IsColorRequest(UINT message)
 }
 } // namespace
 
-const CWnd CWnd::wndTop(HWND_TOP);
-const CWnd CWnd::wndBottom(HWND_BOTTOM);
 const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
@@ -111,7 +95,8 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
 {
     if (m_hWnd || !IsWindow(hWnd) || s_wndMap.LookupPermanent(hWnd))
         return FALSE;
-    s_wndMap.SetPermanent(hWnd, this);
+    if (!s_wndMap.SetPermanent(hWnd, this))
+        return FALSE;
     m_hWnd = hWnd;
     m_pfnSuper = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc)));
@@ -169,16 +154,6 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return ::SendMessageW(m_hWnd, message, wParam, lParam);
 }
 
-BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return ::PostMessageW(m_hWnd, message, wParam, lParam);
-}
-
-CWnd* CWnd::GetDlgItem(int nID) const
-{
-    return FromHandle(::GetDlgItem(m_hWnd, nID));
-}
-
 int CWnd::GetDlgItemText(int nID, CString& rString) const
 {
     return ReadWindowText(::GetDlgItem(m_hWnd, nID), rString);
@@ -199,19 +174,9 @@ void CWnd::GetWindowText(CString& rString) const
     ReadWindowText(m_hWnd, rString);
 }
 
-void CWnd::SetWindowText(LPCTSTR lpszString)
-{
-    ::SetWindowTextW(m_hWnd, lpszString);
-}
-
 DWORD CWnd::GetStyle() const
 {
     return static_cast<DWORD>(GetWindowLongPtrW(m_hWnd, GWL_STYLE));
-}
-
-DWORD CWnd::GetExStyle() const
-{
-    return static_cast<DWORD>(GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE));
 }
 
 CWnd* CWnd::GetParent() const
@@ -224,11 +189,6 @@ BOOL CWnd::EnableWindow(BOOL bEnable)
     return ::EnableWindow(m_hWnd, bEnable);
 }
 
-BOOL CWnd::IsWindowEnabled() const
-{
-    return ::IsWindowEnabled(m_hWnd);
-}
-
 BOOL CWnd::IsIconic() const
 {
     return ::IsIconic(m_hWnd);
@@ -237,11 +197,6 @@ BOOL CWnd::IsIconic() const
 BOOL CWnd::ShowWindow(int nCmdShow)
 {
     return ::ShowWindow(m_hWnd, nCmdShow);
-}
-
-void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
-{
-    ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
 }
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
@@ -254,19 +209,9 @@ void CWnd::GetClientRect(LPRECT lpRect) const
     ::GetClientRect(m_hWnd, lpRect);
 }
 
-void CWnd::GetWindowRect(LPRECT lpRect) const
-{
-    ::GetWindowRect(m_hWnd, lpRect);
-}
-
 void CWnd::ClientToScreen(LPPOINT lpPoint) const
 {
     ::ClientToScreen(m_hWnd, lpPoint);
-}
-
-void CWnd::ScreenToClient(LPPOINT lpPoint) const
-{
-    ::ScreenToClient(m_hWnd, lpPoint);
 }
 
 CWnd* CWnd::ChildWindowFromPoint(POINT point) const
@@ -282,16 +227,6 @@ BOOL CWnd::DestroyWindow()
 void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
 {
     ::InvalidateRect(m_hWnd, lpRect, bErase);
-}
-
-void CWnd::Invalidate(BOOL bErase)
-{
-    ::InvalidateRect(m_hWnd, NULL, bErase);
-}
-
-void CWnd::UpdateWindow()
-{
-    ::UpdateWindow(m_hWnd);
 }
 
 CDC* CWnd::GetDC()
@@ -317,11 +252,6 @@ CWnd* CWnd::GetCapture()
 CWnd* CWnd::GetFocus()
 {
     return FromHandle(::GetFocus());
-}
-
-CWnd* CWnd::SetFocus()
-{
-    return FromHandle(::SetFocus(m_hWnd));
 }
 
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const

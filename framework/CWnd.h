@@ -39,37 +39,27 @@ public:
     // hWndStop, stopping at the first that takes it.
     static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
     // Dialog items and text
-    CWnd* GetDlgItem(int nID) const;
     int GetDlgItemText(int nID, CString& rString) const;
     void SetDlgItemText(int nID, LPCTSTR lpszString);
     int GetDlgCtrlID() const;
     void GetWindowText(CString& rString) const;
-    void SetWindowText(LPCTSTR lpszString);
 
     // State and geometry
     DWORD GetStyle() const;
-    DWORD GetExStyle() const;
     CWnd* GetParent() const;
     BOOL EnableWindow(BOOL bEnable = TRUE);
-    BOOL IsWindowEnabled() const;
     BOOL IsIconic() const;
     BOOL ShowWindow(int nCmdShow);
-    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     void GetClientRect(LPRECT lpRect) const;
-    void GetWindowRect(LPRECT lpRect) const;
     void ClientToScreen(LPPOINT lpPoint) const;
-    void ScreenToClient(LPPOINT lpPoint) const;
     CWnd* ChildWindowFromPoint(POINT point) const;
     BOOL DestroyWindow();
 
     // Painting
     void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
-    void Invalidate(BOOL bErase = TRUE);
-    void UpdateWindow();
     CDC* GetDC();
     int ReleaseDC(CDC* pDC);
 
@@ -77,15 +67,12 @@ public:
     CWnd* SetCapture();
     static CWnd* GetCapture();
     static CWnd* GetFocus();
-    CWnd* SetFocus();
 
     // Menu and icons
     CMenu* GetSystemMenu(BOOL bRevert) const;
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
 
     // Insert-after values for SetWindowPos.
-    static const CWnd wndTop;
-    static const CWnd wndBottom;
     static const CWnd wndTopMost;
     static const CWnd wndNoTopMost;
 

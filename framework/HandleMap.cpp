@@ -24,9 +24,9 @@ void* CHandleMap::LookupPermanent(HANDLE h) const
     return h ? Lookup(m_permanent, h) : NULL;
 }
 
-void CHandleMap::SetPermanent(HANDLE h, void* pObject)
+BOOL CHandleMap::SetPermanent(HANDLE h, void* pObject)
 {
-    Add(m_permanent, h, pObject);
+    return Add(m_permanent, h, pObject);
 }
 
 void CHandleMap::RemoveHandle(HANDLE h)

@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <type_traits>
+
 class CHandleMap
 {
 public:
@@ -20,7 +22,8 @@ public:
     // The permanent object of h, else its temporary one, made if need be.
     void* FromHandle(HANDLE h);
     void* LookupPermanent(HANDLE h) const;
-    void SetPermanent(HANDLE h, void* pObject);
+    // FALSE when the entry could not be made.
+    BOOL SetPermanent(HANDLE h, void* pObject);
     void RemoveHandle(HANDLE h);
     void DeleteTemp();
 
@@ -48,3 +51,23 @@ private:
     PFNNEWTEMP m_pfnNewTemp;
     PFNDELETETEMP m_pfnDeleteTemp;
 };
+
+// The temporary wrappers of class T, which keeps its handle in member pHandle.
+template <class T, auto pHandle> void* NewTempWrapper(HANDLE h)
+{
+    T* p = new T;
+    p->*pHandle = static_cast<std::remove_reference_t<decltype(p->*pHandle)>>(h);
+    return p;
+}
+
+template <class T, auto pHandle> void DeleteTempWrapper(void* pObject)
+{
+    T* p = static_cast<T*>(pObject);
+    p->*pHandle = NULL;
+    delete p;
+}
+
+template <class T, auto pHandle> constexpr CHandleMap HandleMapOf()
+{
+    return CHandleMap(NewTempWrapper<T, pHandle>, DeleteTempWrapper<T, pHandle>);
+}

@@ -228,9 +228,11 @@ void CPickerDlg::EndDrag()
 
 void CPickerDlg::SampleAt(CPoint ptScreen)
 {
-    HDC hdcScreen = ::GetDC(NULL);
-    COLORREF cr = ::GetPixel(hdcScreen, ptScreen.x, ptScreen.y);
-    ::ReleaseDC(NULL, hdcScreen);
+    COLORREF cr;
+    {
+        CClientDC dcScreen(NULL);
+        cr = ::GetPixel(dcScreen.m_hDC, ptScreen.x, ptScreen.y);
+    }
 
     m_wndSwatch.SetColor(cr);
 

@@ -63,7 +63,7 @@ TEST(AboutDlg, BindsTheLinkToTheTemplatesAddressAndFocusesOk)
         CString text, address;
         d.m_wndLink.GetWindowText(text);
         address.LoadString(IDS_HOMEPAGE);
-        EXPECT_FALSE(text.IsEmpty());
+        EXPECT_NE(0, text.GetLength());
         EXPECT_TRUE(text == address);
         EXPECT_EQ(GetDlgItem(d.m_hWnd, IDOK), GetFocus());
         // The other statics stay plain windows of their own class.

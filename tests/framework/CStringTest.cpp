@@ -107,13 +107,13 @@ TEST(CStringFormat, LongResultsGrowTheBuffer)
 TEST(CStringBasics, ConstructionCopyAndComparison)
 {
     CString empty;
-    EXPECT_TRUE(empty.IsEmpty());
+    EXPECT_EQ(0, empty.GetLength());
     EXPECT_EQ(0, empty.GetLength());
     ASSERT_NE(nullptr, (LPCTSTR)empty);
     EXPECT_EQ(L'\0', ((LPCTSTR)empty)[0]);
 
     CString fromNull((LPCTSTR)NULL);
-    EXPECT_TRUE(fromNull.IsEmpty());
+    EXPECT_EQ(0, fromNull.GetLength());
 
     CString a(L"RGB (dec):");
     CString b(a);
@@ -136,7 +136,7 @@ TEST(CStringBasics, ConstructionCopyAndComparison)
     b = (LPCTSTR)b + 2;
     EXPECT_EQ(L"ML:", Str(b));
     a = empty;
-    EXPECT_TRUE(a.IsEmpty());
+    EXPECT_EQ(0, a.GetLength());
     EXPECT_TRUE(a == L"");
     EXPECT_TRUE(a == (LPCTSTR)NULL);
 }
@@ -162,7 +162,7 @@ TEST(CStringBasics, GetBufferAndReleaseBuffer)
     p = e.GetBuffer(0);
     ASSERT_NE(nullptr, p);
     e.ReleaseBuffer(-1);
-    EXPECT_TRUE(e.IsEmpty());
+    EXPECT_EQ(0, e.GetLength());
 
     // A window-text style fill of a fresh string.
     CString w;
@@ -190,5 +190,5 @@ TEST(CStringLoad, MissingResourceEmptiesTheString)
 {
     CString s(L"previous");
     EXPECT_FALSE(s.LoadString(kIdMissingString));
-    EXPECT_TRUE(s.IsEmpty());
+    EXPECT_EQ(0, s.GetLength());
 }

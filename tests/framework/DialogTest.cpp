@@ -60,7 +60,7 @@ TEST(DialogTest, ModalLoopEndsOnOk)
         BOOL OnInitDialog() override
         {
             CTestDialog::OnInitDialog();
-            PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED));
+            ::PostMessageW(m_hWnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
             return TRUE;
         }
     } dlg;
@@ -162,7 +162,7 @@ TEST(DialogTest, PreTranslateRunsFromTheTargetUpToTheDialog)
             FlushSequence();
             ::PostMessageW(hInner, WM_KEYDOWN, VK_F5, 1);
             ::PostMessageW(hInner, WM_KEYDOWN, 'X', 1);
-            PostMessage(kStep);
+            ::PostMessageW(m_hWnd, kStep, 0, 0);
             return TRUE;
         }
     } dlg;
@@ -190,7 +190,7 @@ TEST(DialogTest, NestedDialogDisablesTheMainWindowWhileItRuns)
         BOOL OnInitDialog() override
         {
             CTestDialog::OnInitDialog();
-            PostMessage(kStep);
+            ::PostMessageW(m_hWnd, kStep, 0, 0);
             return TRUE;
         }
         void Step(int) override
@@ -208,13 +208,13 @@ TEST(DialogTest, NestedDialogDisablesTheMainWindowWhileItRuns)
         BOOL OnInitDialog() override
         {
             CTestDialog::OnInitDialog();
-            PostMessage(kStep);
+            ::PostMessageW(m_hWnd, kStep, 0, 0);
             return TRUE;
         }
         void Step(int) override
         {
             m_nInnerResult = m_inner.DoModal();
-            m_bEnabledAfter = IsWindowEnabled();
+            m_bEnabledAfter = ::IsWindowEnabled(m_hWnd);
             EndDialog(IDCANCEL);
         }
     } outer;
@@ -244,7 +244,7 @@ TEST(DialogTest, DataExchangeAttachesMembersAndIdleReleasesTemporaries)
             CTestDialog::OnInitDialog();
             m_hLabel = ::GetDlgItem(m_hWnd, IDC_TEST_LABEL);
             m_pLabelFound = CWnd::FromHandle(m_hLabel);
-            m_pTemp = GetDlgItem(IDC_TEST_OTHER);
+            m_pTemp = CWnd::FromHandle(::GetDlgItem(m_hWnd, IDC_TEST_OTHER));
             m_bTempHadHandle = m_pTemp && m_pTemp->m_hWnd == ::GetDlgItem(m_hWnd, IDC_TEST_OTHER);
             m_pTempAgain = CWnd::FromHandle(::GetDlgItem(m_hWnd, IDC_TEST_OTHER));
             WatchDelete(m_pTemp);

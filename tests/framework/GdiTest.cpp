@@ -5,6 +5,7 @@
 #include "CFont.h"
 #include "CImageList.h"
 #include "CPaintDC.h"
+#include "CPoint.h"
 #include "CRect.h"
 #include "CWnd.h"
 
@@ -350,27 +351,17 @@ TEST(GdiOwnership, ImageListCreateAndDestroy)
     EXPECT_FALSE(list.DeleteImageList());
 }
 
-TEST(CRectGeometry, DeflateAndInflateMoveEverySide)
+// Right and bottom edges are outside the rectangle.
+TEST(CRectGeometry, RightAndBottomEdgesAreExclusive)
 {
-    CRect rc(0, 0, 20, 20);
+    CRect rc(0, 0, 20, 10);
     EXPECT_EQ(20, rc.Width());
-    rc.DeflateRect(1, 2);
-    EXPECT_EQ(1, rc.left);
-    EXPECT_EQ(2, rc.top);
-    EXPECT_EQ(19, rc.right);
-    EXPECT_EQ(18, rc.bottom);
-    EXPECT_EQ(18, rc.Size().cx);
-    EXPECT_EQ(16, rc.Size().cy);
-    rc.InflateRect(3, 1);
-    EXPECT_EQ(-2, rc.left);
-    EXPECT_EQ(1, rc.top);
-    EXPECT_EQ(22, rc.right);
-    EXPECT_EQ(19, rc.bottom);
-    EXPECT_EQ(24, rc.Width());
-    EXPECT_EQ(18, rc.Height());
-    CRect empty;
-    EXPECT_TRUE(IsRectEmpty(empty));
-    EXPECT_EQ(0, empty.left);
+    EXPECT_EQ(10, rc.Height());
+    EXPECT_TRUE(rc.PtInRect(CPoint(0, 0)));
+    EXPECT_TRUE(rc.PtInRect(CPoint(19, 9)));
+    EXPECT_FALSE(rc.PtInRect(CPoint(20, 5)));
+    EXPECT_FALSE(rc.PtInRect(CPoint(5, 10)));
+    EXPECT_FALSE(rc.PtInRect(CPoint(-1, 5)));
 }
 
 namespace

@@ -20,23 +20,23 @@ TEST(MenuTest, SystemMenuEditing)
     HMENU hMenu = pMenu->m_hMenu;
     EXPECT_EQ(hMenu, GetSystemMenu(hWnd, FALSE));
     EXPECT_EQ(pMenu, CMenu::FromHandle(hMenu)) << "one temporary per handle";
-    UINT nItems = pMenu->GetMenuItemCount();
+    UINT nItems = (UINT)::GetMenuItemCount(hMenu);
     ASSERT_GT(nItems, 0u);
     ASSERT_NE(static_cast<UINT>(-1), GetMenuState(hMenu, SC_SIZE, MF_BYCOMMAND));
 
     EXPECT_TRUE(pMenu->DeleteMenu(SC_SIZE, MF_BYCOMMAND));
     EXPECT_EQ(static_cast<UINT>(-1), GetMenuState(hMenu, SC_SIZE, MF_BYCOMMAND));
-    EXPECT_EQ(nItems - 1, pMenu->GetMenuItemCount());
+    EXPECT_EQ(nItems - 1, (UINT)::GetMenuItemCount(hMenu));
 
     EXPECT_TRUE(pMenu->AppendMenu(MF_SEPARATOR));
     EXPECT_TRUE(pMenu->AppendMenu(MF_STRING, kCommand, L"Always on &Top"));
-    UINT nLast = pMenu->GetMenuItemCount() - 1;
-    EXPECT_EQ(nItems + 1, pMenu->GetMenuItemCount());
-    EXPECT_EQ(kCommand, pMenu->GetMenuItemID(nLast));
-    EXPECT_EQ(0u, pMenu->GetMenuItemID(nLast - 1)) << "separator";
-    CString text;
-    EXPECT_EQ(14, pMenu->GetMenuString(kCommand, text, MF_BYCOMMAND));
-    EXPECT_TRUE(text == L"Always on &Top");
+    UINT nLast = (UINT)::GetMenuItemCount(hMenu) - 1;
+    EXPECT_EQ(nItems + 1, (UINT)::GetMenuItemCount(hMenu));
+    EXPECT_EQ(kCommand, ::GetMenuItemID(hMenu, nLast));
+    EXPECT_EQ(0u, ::GetMenuItemID(hMenu, nLast - 1)) << "separator";
+    wchar_t text[32] = {};
+    EXPECT_EQ(14, ::GetMenuStringW(hMenu, kCommand, text, 32, MF_BYCOMMAND));
+    EXPECT_STREQ(L"Always on &Top", text);
 
     EXPECT_EQ(static_cast<UINT>(MF_UNCHECKED), pMenu->CheckMenuItem(kCommand, MF_BYCOMMAND | MF_CHECKED));
     EXPECT_TRUE(GetMenuState(hMenu, kCommand, MF_BYCOMMAND) & MF_CHECKED);
