@@ -9,7 +9,7 @@
 
 BUILD      ?= build
 CLANG_DIR  := $(BUILD)/clang-i686
-VERSION    := $(shell sed -n '/^project/s/.*VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+VERSION    := $(shell bash scripts/version.sh)
 DIST_ZIP   := $(BUILD)/Tintlet-$(VERSION).zip
 export TINTLET_BUILD := $(abspath $(BUILD))
 export TINTLET_JOBS  ?= $(shell nproc)

@@ -3,7 +3,7 @@
 # where this kernel runs 32-bit programs). Usage: build.sh
 set -euo pipefail
 . "$(dirname "$0")/wine-env.sh"
-version=$(sed -n '/^project/s/.*VERSION \([0-9.]*\).*/\1/p' "$TINTLET_ROOT/CMakeLists.txt")
+version=$(bash "$TINTLET_ROOT/scripts/version.sh")
 
 # Configured once; the generated build re-runs CMake itself when a CMake file changes.
 build_tree() {
