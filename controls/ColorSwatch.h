@@ -15,7 +15,6 @@ public:
     void SetColor(COLORREF crColor);
 
 protected:
-    // void OnPaint()
     void OnPaint();
     DECLARE_MESSAGE_MAP()
 

@@ -6,10 +6,6 @@ namespace
 {
 // Set from a double-click's second press until its release or the loss of the mouse.
 bool s_bDblClkPending = false;
-
-const COLORREF kSourceHighlight = RGB(255, 255, 255);
-const COLORREF kSourceFace = RGB(192, 192, 192);
-const COLORREF kSourceShadow = RGB(128, 128, 128);
 } // namespace
 
 CCopyButton::CCopyButton()
@@ -36,15 +32,15 @@ bool CCopyButton::LoadMappedBitmaps(UINT nIDBitmap, COLORREF crToHighlight, COLO
     COLORMAP colorMap[3] = {{crToHighlight, ::GetSysColor(COLOR_BTNHIGHLIGHT)},
                             {crToFace, ::GetSysColor(COLOR_BTNFACE)},
                             {crToShadow, ::GetSysColor(COLOR_BTNSHADOW)}};
-    CBitmap* states[4] = {&m_bitmap, &m_bitmapSel, &m_bitmapFocus, &m_bitmapDisabled};
+    CBitmap* states[stateCount] = {&m_bitmap, &m_bitmapSel, &m_bitmapFocus, &m_bitmapDisabled};
     HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCE(nIDBitmap), RT_BITMAP);
     bool bAllLoaded = true;
-    for (UINT nState = 0; nState < 4; ++nState)
+    for (UINT nState = stateUp; nState < stateCount; ++nState)
     {
         // Every state starts from its own fresh copy of the glyph.
         if (!states[nState]->Attach(::CreateMappedBitmap(hInst, nIDBitmap, 0, colorMap, 3)))
         {
-            if (nState == 0)
+            if (nState == stateUp)
                 return false;
             bAllLoaded = false;
         }
@@ -88,24 +84,25 @@ void CCopyButton::BuildStateBitmap(CBitmap* pBitmap, UINT nState)
     HBITMAP hGlyph = (HBITMAP)pBitmap->m_hObject;
     switch (nState)
     {
-    case 0: // up
+    case stateUp:
         ::DrawStateW(dcCanvas.m_hDC, NULL, NULL, (LPARAM)hGlyph, 0, 2, 2, W, H, DST_BITMAP | DSS_NORMAL);
         dcCanvas.Draw3dRect(CRect(0, 0, W + 4, H + 4), crHighlight, crShadow);
         dcCanvas.Draw3dRect(&rect, crHighlight, crBlack);
         break;
-    case 1: // pressed
+    case statePressed:
         ::DrawStateW(dcCanvas.m_hDC, NULL, NULL, (LPARAM)hGlyph, 0, 3, 3, W, H, DST_BITMAP | DSS_NORMAL);
         dcCanvas.Draw3dRect(CRect(1, 1, W + 4, H + 4), crShadow, crShadow);
         dcCanvas.Draw3dRect(&rect, crBlack, crBlack);
         break;
-    case 2: // focused
+    case stateFocused:
         ::DrawStateW(dcCanvas.m_hDC, NULL, NULL, (LPARAM)hGlyph, 0, 2, 2, W, H, DST_BITMAP | DSS_NORMAL);
         dcCanvas.Draw3dRect(CRect(1, 1, W + 3, H + 3), crHighlight, crShadow);
         dcCanvas.Draw3dRect(CRect(1, 1, W + 4, H + 4), crHighlight, crBlack);
         dcCanvas.Draw3dRect(&rect, crBlack, crBlack);
         break;
-    default: // disabled: the glyph's shape embossed, its face-coloured background left out
+    case stateDisabled:
     {
+        // The glyph's shape embossed, its face-coloured background left out.
         CImageList imageList;
         imageList.Create(W, H, ILC_COLOR16 | ILC_MASK, 1, 0);
         ::ImageList_AddMasked(imageList, hGlyph, ::GetSysColor(COLOR_BTNFACE));
@@ -130,7 +127,7 @@ void CCopyButton::OnSysColorChange()
 {
     CWnd::OnSysColorChange();
     // The source colours are the glyph's own, whatever an earlier load mapped.
-    LoadMappedBitmaps(m_nIDBitmap, kSourceHighlight, kSourceFace, kSourceShadow);
+    LoadMappedBitmaps(m_nIDBitmap, crGlyphHighlight, crGlyphFace, crGlyphShadow);
 }
 
 LRESULT CCopyButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -10,6 +10,21 @@
 class CCopyButton : public CBitmapButton
 {
 public:
+    // The image states, as BuildStateBitmap numbers them.
+    enum State
+    {
+        stateUp = 0,
+        statePressed = 1,
+        stateFocused = 2,
+        stateDisabled = 3,
+        stateCount
+    };
+    // The glyph's own colours, which take the system's button highlight, face and
+    // shadow colours.
+    static const COLORREF crGlyphHighlight = RGB(255, 255, 255);
+    static const COLORREF crGlyphFace = RGB(192, 192, 192);
+    static const COLORREF crGlyphShadow = RGB(128, 128, 128);
+
     CCopyButton();
     virtual ~CCopyButton();
 
@@ -24,11 +39,9 @@ public:
 protected:
     // A double-click shows the button pressed and clicks again when released over it.
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    // Turns the freshly loaded glyph in pBitmap into the finished image of state nState
-    // (0 up, 1 pressed, 2 focused, 3 disabled).
+    // Turns the freshly loaded glyph in pBitmap into the finished image of state nState.
     virtual void BuildStateBitmap(CBitmap* pBitmap, UINT nState);
 
-    // void OnSysColorChange()
     void OnSysColorChange();
     DECLARE_MESSAGE_MAP()
 

@@ -12,15 +12,11 @@ public:
     virtual ~CHyperLink();
 
 protected:
-    // HBRUSH CtlColor(CDC* pDC, UINT nCtlColor), reflected from the parent
+    // The parent's colour request, reflected back to the label.
     HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
-    // UINT OnNcHitTest(CPoint point)
     UINT OnNcHitTest(CPoint point);
-    // BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
-    // void OnLButtonDown(UINT nFlags, CPoint point)
     void OnLButtonDown(UINT nFlags, CPoint point);
-    // LRESULT OnSetText(WPARAM wParam, LPARAM lParam)
     LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 

@@ -14,6 +14,19 @@ HANDLE LoadOwnImage(UINT nID, UINT type, int cxMetric, int cyMetric)
 }
 } // namespace
 
+// The system keeps its own flags in the low four bits of a system-menu command, and
+// its own commands from 0xF000 up.
+static_assert((IDM_ABOUTBOX & 0xF) == 0 && IDM_ABOUTBOX < 0xF000, "IDM_ABOUTBOX must be a free system-menu command");
+static_assert((IDM_ALWAYS_ON_TOP & 0xF) == 0 && IDM_ALWAYS_ON_TOP < 0xF000,
+              "IDM_ALWAYS_ON_TOP must be a free system-menu command");
+
+const CPickerDlg::CCopyRow CPickerDlg::s_copyRows[4] = {
+    {&CPickerDlg::m_btnCopyDec, IDC_RGB_DEC},
+    {&CPickerDlg::m_btnCopyHex, IDC_RGB_HEX},
+    {&CPickerDlg::m_btnCopyColorref, IDC_COLORREF},
+    {&CPickerDlg::m_btnCopyHtml, IDC_HTML},
+};
+
 CPickerDlg::CPickerDlg(CWnd* pParent)
     : CDialog(IDD_PICKER_DIALOG, pParent)
 {
@@ -89,11 +102,12 @@ BOOL CPickerDlg::OnInitDialog()
     m_wndSwatch.SetColor(GetSysColor(COLOR_BTNFACE));
 
     // The images need the buttons attached, so this follows the data exchange.
-    CCopyButton* buttons[] = {&m_btnCopyDec, &m_btnCopyHex, &m_btnCopyColorref, &m_btnCopyHtml};
-    for (CCopyButton* pButton : buttons)
+    for (const CCopyRow& row : s_copyRows)
     {
-        pButton->LoadMappedBitmaps(IDB_COPY, RGB(255, 255, 255), RGB(192, 192, 192), RGB(128, 128, 128));
-        pButton->SizeToContent();
+        CCopyButton& button = this->*row.pButton;
+        button.LoadMappedBitmaps(IDB_COPY, CCopyButton::crGlyphHighlight, CCopyButton::crGlyphFace,
+                                 CCopyButton::crGlyphShadow);
+        button.SizeToContent();
     }
 
     UpdateTopmost();
@@ -111,7 +125,6 @@ void CPickerDlg::UpdateTopmost()
 
 void CPickerDlg::OnSysCommand(UINT nID, LPARAM /*lParam*/)
 {
-    // The system keeps its own flags in the low four bits of menu commands.
     switch (nID & 0xFFF0)
     {
     case IDM_ABOUTBOX:
@@ -247,13 +260,11 @@ void CPickerDlg::SampleAt(CPoint ptScreen)
 
 void CPickerDlg::UpdateCopyButtons()
 {
-    CCopyButton* buttons[] = {&m_btnCopyDec, &m_btnCopyHex, &m_btnCopyColorref, &m_btnCopyHtml};
-    static const int readouts[] = {IDC_RGB_DEC, IDC_RGB_HEX, IDC_COLORREF, IDC_HTML};
     CString strText;
-    for (int i = 0; i < 4; ++i)
+    for (const CCopyRow& row : s_copyRows)
     {
-        GetDlgItemText(readouts[i], strText);
-        EnableControl(this, buttons[i], strText.GetLength() != 0);
+        GetDlgItemText(row.nIDReadout, strText);
+        EnableControl(this, &(this->*row.pButton), strText.GetLength() != 0);
     }
 }
 
@@ -269,29 +280,35 @@ void EnableControl(CDialog* pDlg, CWnd* pControl, bool bEnable)
 
 void CPickerDlg::OnCopyDec()
 {
-    CopyReadout(IDC_RGB_DEC);
+    CopyReadoutOf(&m_btnCopyDec);
 }
 
 void CPickerDlg::OnCopyHex()
 {
-    CopyReadout(IDC_RGB_HEX);
+    CopyReadoutOf(&m_btnCopyHex);
 }
 
 void CPickerDlg::OnCopyColorref()
 {
-    CopyReadout(IDC_COLORREF);
+    CopyReadoutOf(&m_btnCopyColorref);
 }
 
 void CPickerDlg::OnCopyHtml()
 {
-    CopyReadout(IDC_HTML);
+    CopyReadoutOf(&m_btnCopyHtml);
 }
 
-void CPickerDlg::CopyReadout(int nIDReadout)
+void CPickerDlg::CopyReadoutOf(const CCopyButton* pButton)
 {
-    CString strText;
-    GetDlgItemText(nIDReadout, strText);
-    CopyToClipboard(strText);
+    for (const CCopyRow& row : s_copyRows)
+    {
+        if (&(this->*row.pButton) == pButton)
+        {
+            CString strText;
+            GetDlgItemText(row.nIDReadout, strText);
+            CopyToClipboard(strText);
+        }
+    }
 }
 
 void CPickerDlg::CopyToClipboard(const CString& strText)

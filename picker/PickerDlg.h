@@ -34,21 +34,14 @@ protected:
     // Puts strText on the clipboard with the dialog as its owner.
     void CopyToClipboard(const CString& strText);
 
-    // void OnSysCommand(UINT nID, LPARAM lParam)
     void OnSysCommand(UINT nID, LPARAM lParam);
-    // void OnPaint()
     void OnPaint();
-    // HCURSOR OnQueryDragIcon()
     HCURSOR OnQueryDragIcon();
-    // void OnLButtonDown(UINT nFlags, CPoint point)
     void OnLButtonDown(UINT nFlags, CPoint point);
-    // void OnMouseMove(UINT nFlags, CPoint point)
     void OnMouseMove(UINT nFlags, CPoint point);
-    // void OnLButtonUp(UINT nFlags, CPoint point)
     void OnLButtonUp(UINT nFlags, CPoint point);
-    // void OnCaptureChanged(CWnd* pWnd)
     void OnCaptureChanged(CWnd* pWnd);
-    // void OnCopyDec() and the like: BN_CLICKED from each copy button
+    // BN_CLICKED from each copy button.
     void OnCopyDec();
     void OnCopyHex();
     void OnCopyColorref();
@@ -71,7 +64,16 @@ protected:
     HCURSOR m_hPrevCursor; // only remembered, never destroyed
 
 private:
-    void CopyReadout(int nIDReadout);
+    // Each copy button with the readout it copies, in member order.
+    struct CCopyRow
+    {
+        CCopyButton CPickerDlg::*pButton;
+        int nIDReadout;
+    };
+    static const CCopyRow s_copyRows[4];
+
+    // Copies the readout of pButton's row.
+    void CopyReadoutOf(const CCopyButton* pButton);
 };
 
 // Enables or disables a control of pDlg. The focus moves on before its holder goes
