@@ -1,6 +1,6 @@
 #include "controls/HyperLink.h"
 
-#include "picker/ClipboardText.h"
+#include "controls/ClipboardText.h"
 #include "res/resource.h"
 
 #include <shellapi.h>

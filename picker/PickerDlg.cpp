@@ -1,7 +1,7 @@
 #include "picker/PickerDlg.h"
 
 #include "about/AboutDlg.h"
-#include "picker/ClipboardText.h"
+#include "controls/ClipboardText.h"
 #include "picker/Readout.h"
 #include "res/resource.h"
 

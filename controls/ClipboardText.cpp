@@ -1,4 +1,4 @@
-#include "picker/ClipboardText.h"
+#include "controls/ClipboardText.h"
 
 bool CopyTextToClipboard(CWnd* pOwner, const CString& strText)
 {
