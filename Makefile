@@ -25,16 +25,19 @@ endif
 all: build
 
 setup:
-	@bash scripts/setup.sh
+	@bash scripts/setup.sh all
 
 build: setup
-	@bash scripts/build.sh
+	@bash scripts/build.sh all
 
 $(CLANG_DIR)/Makefile: CMakeLists.txt cmake/clang-mingw-toolchain.cmake Makefile
 	cmake -S . -B $(CLANG_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/clang-mingw-toolchain.cmake -DTINTLET_ARCH=i686 \
 	  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DTINTLET_SHIPPED_EXE=$(TINTLET_BUILD)/i686/Tintlet.exe >/dev/null
 
-run: build
+# A run installs and builds only what running the program needs.
+run:
+	@bash scripts/setup.sh run
+	@bash scripts/build.sh run
 	@bash scripts/run.sh
 
 dist: build
