@@ -1,18 +1,22 @@
 #!/usr/bin/env bash
-# Runs Tintlet.exe under Wine. With a display: until the dialog is closed.
-# Headless: on a private Xvfb, saves a screenshot of the dialog, then closes it.
-# Usage: run.sh
+# Runs Tintlet.exe under Wine. With a display: as an ordinary window of that display,
+# outside any Wine virtual desktop, so that it picks from the whole screen, until the
+# dialog is closed. Headless: on a private Xvfb, saves a screenshot of the dialog, then
+# closes it. EXE is the build tree's Tintlet.exe by default; winprobe.exe lies beside it.
+# Usage: run.sh [EXE]
 set -u -o pipefail
 . "$(dirname "$0")/wine-env.sh"
-bin=$TINTLET_BUILD/$TINTLET_TEST_ARCH
-exe=$bin/Tintlet.exe
+exe=${1:-$TINTLET_BUILD/$TINTLET_TEST_ARCH/Tintlet.exe}
+bin=$(dirname "$exe")
 tintlet_say_arch
 trap tintlet_stop EXIT INT TERM
 
 if [ -n "${DISPLAY:-}" ]; then
-  tintlet_prefix || exit 1
+  tintlet_prefix display || exit 1
+  echo "run: Tintlet runs on display $DISPLAY as an ordinary window; close its dialog to end it"
+  # Its exit status is make's: a crash or a missing exe is no success.
   "$WINE" "$exe"
-  exit 0
+  exit
 fi
 
 tintlet_xvfb_start 90 || exit 1

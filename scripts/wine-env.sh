@@ -2,7 +2,8 @@
 # Tintlet meets Wine and the X server. Functions:
 #   tintlet_wine_arch       the build the tests run (i686 or x86_64)
 #   tintlet_say_arch        one line: which build runs, and why
-#   tintlet_prefix          make the private Wine prefix of that build once
+#   tintlet_prefix [KIND]   make the private Wine prefix of that build once, and use it
+#   tintlet_prefix_use KIND use the prefix of that kind (desktop or display) from here on
 #   tintlet_xvfb_start      start a private Xvfb, export DISPLAY
 #   tintlet_wine_services   start Wine's background processes with output to a file
 #   tintlet_xinput_start    let Windows test programs drive real X input (xdotool)
@@ -59,14 +60,44 @@ else
   export WINEARCH=win64
 fi
 export WINELOADER=$WINE WINE
-export WINEPREFIX=${TINTLET_WINEPREFIX:-$TINTLET_BUILD/wineprefix-$TINTLET_TEST_ARCH}
+# Two kinds of prefix per build. "desktop", the tests' one (and the one in use until
+# tintlet_prefix_use says otherwise), puts every program in one Wine virtual desktop the
+# size of the X screen, so Windows screen coordinates are X coordinates, Wine draws
+# captions itself and nothing outside Wine shows. "display", for `make run` on a real
+# display, leaves it off: Tintlet is an ordinary window there and samples the whole screen.
+TINTLET_PREFIX_BASE=${TINTLET_WINEPREFIX:-$TINTLET_BUILD/wineprefix-$TINTLET_TEST_ARCH}
+export WINEPREFIX=$TINTLET_PREFIX_BASE
+
+tintlet_prefix_use() {
+  case $1 in
+  desktop) WINEPREFIX=$TINTLET_PREFIX_BASE ;;
+  display) WINEPREFIX=$TINTLET_PREFIX_BASE-display ;;
+  *) echo "wine: no $1 prefix (desktop or display)" >&2; return 2 ;;
+  esac
+}
 
 tintlet_prefix() {
-  [ -f "$WINEPREFIX/.tintlet-ready" ] || tintlet_prefix_create || return 1
+  local kind=${1:-desktop}
+  tintlet_prefix_use "$kind" || return 1
+  [ -f "$WINEPREFIX/.tintlet-ready" ] || tintlet_prefix_create "$kind" || return 1
   if ! grep -qx "#arch=$WINEARCH" "$WINEPREFIX/system.reg"; then
     echo "wine: $WINEPREFIX is not a $WINEARCH prefix; remove it or point TINTLET_WINEPREFIX elsewhere" >&2
     return 1
   fi
+  # The virtual desktop setting may have been changed since (winecfg), or
+  # TINTLET_WINEPREFIX may name a prefix made elsewhere: the tests would get another
+  # screen, a user's drag the desktop's background in place of the pixel under the cursor.
+  case $kind:$(tintlet_prefix_desktop) in
+  desktop:Default | display:) ;;
+  desktop:*)
+    echo "wine: $WINEPREFIX does not put programs in the virtual desktop \"Default\" the tests need; remove it to have it made again" >&2
+    return 1
+    ;;
+  display:*)
+    echo "wine: $WINEPREFIX turns Wine's virtual desktop on, which would shut Tintlet off from the rest of the display; remove it to have it made again" >&2
+    return 1
+    ;;
+  esac
   # Debian's Wine 8 does not load fonts-wine's folder by itself, so the dialogs would
   # get fallback faces (no "MS Sans Serif", no Marlett caption buttons); the fonts
   # go where every Wine looks.
@@ -75,17 +106,25 @@ tintlet_prefix() {
   return 0
 }
 
+# The prefix's HKCU\Software\Wine\Explorer Desktop value, empty when there is none,
+# read from its registry file so that no Wine process starts for it.
+tintlet_prefix_desktop() {
+  awk '/^\[/ { explorer = index($0, "[Software\\\\Wine\\\\Explorer] ") == 1 }
+       explorer && sub(/^"Desktop"="/, "") { sub(/"$/, ""); print }' "$WINEPREFIX/user.reg"
+}
+
 tintlet_prefix_create() {
+  local log=$TINTLET_BUILD/wineboot-$TINTLET_TEST_ARCH${WINEPREFIX#"$TINTLET_PREFIX_BASE"}.log
   mkdir -p "$(dirname "$WINEPREFIX")"
-  echo "wine: creating the private $WINEARCH prefix $WINEPREFIX (once)"
-  "$WINE" wineboot -i >"$TINTLET_BUILD/wineboot-$TINTLET_TEST_ARCH.log" 2>&1 || true
+  echo "wine: creating the private $WINEARCH $1 prefix $WINEPREFIX (once)"
+  "$WINE" wineboot -i >"$log" 2>&1 || true
   wineserver -w
-  [ -f "$WINEPREFIX/system.reg" ] || { echo "wine: prefix creation failed, see $TINTLET_BUILD/wineboot-$TINTLET_TEST_ARCH.log" >&2; return 1; }
-  # Every Tintlet window lives in one Wine virtual desktop the size of the X screen,
-  # so Windows screen coordinates are X coordinates and Wine draws captions itself.
-  "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$TINTLET_SCREEN" /f >/dev/null 2>&1
-  wineserver -w
+  [ -f "$WINEPREFIX/system.reg" ] || { echo "wine: prefix creation failed, see $log" >&2; return 1; }
+  if [ "$1" = desktop ]; then
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$TINTLET_SCREEN" /f >/dev/null 2>&1
+    wineserver -w
+  fi
   touch "$WINEPREFIX/.tintlet-ready"
 }
 

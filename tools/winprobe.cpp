@@ -4,7 +4,7 @@
 //   winprobe close TITLE               ask the window to close, as its system menu would
 //   winprobe gone TITLE [MS]           succeed once no window has that title
 //   winprobe item TITLE NAME           print the rectangle of the window's control NAME
-//   winprobe text TITLE NAME TEXT [MS] succeed once control NAME shows TEXT
+//   winprobe text TITLE NAME TEXT [MS] succeed once control NAME shows TEXT (else say what it shows)
 //   winprobe syscommand TITLE NAME     post the system-menu command NAME to the window
 //   winprobe menu [MS]                 print the rectangle of the open popup menu
 // NAME is a resource identifier's name, such as IDC_PICKER or IDM_ABOUTBOX.
@@ -26,10 +26,9 @@ struct Named
 
 // The identifiers the scripts ask for, named as the resource header names them.
 const Named kIds[] = {
-    {L"IDC_PICKER", IDC_PICKER},
-    {L"IDC_COORDINATES", IDC_COORDINATES},
-    {L"IDC_HTML", IDC_HTML},
-    {L"IDM_ABOUTBOX", IDM_ABOUTBOX},
+    {L"IDC_PICKER", IDC_PICKER},           {L"IDC_SWATCH", IDC_SWATCH},     {L"IDC_RGB_DEC", IDC_RGB_DEC},
+    {L"IDC_RGB_HEX", IDC_RGB_HEX},         {L"IDC_COLORREF", IDC_COLORREF}, {L"IDC_HTML", IDC_HTML},
+    {L"IDC_COORDINATES", IDC_COORDINATES}, {L"IDM_ABOUTBOX", IDM_ABOUTBOX}, {L"IDM_ALWAYS_ON_TOP", IDM_ALWAYS_ON_TOP},
 };
 
 int IdOf(const wchar_t* name)
@@ -122,14 +121,16 @@ int wmain(int argc, wchar_t** argv)
     if (!wcscmp(verb, L"text") && argc > 4)
     {
         DWORD ms = argc > 5 ? (DWORD)wcstoul(argv[5], NULL, 10) : 10000;
-        return WaitUntil(ms,
-                         [&] {
-                             wchar_t text[128] = L"";
-                             GetWindowTextW(Item(title, name), text, 128);
-                             return !wcscmp(text, argv[4]);
-                         })
-                   ? 0
-                   : 1;
+        wchar_t text[128] = L"";
+        if (WaitUntil(ms, [&] {
+                text[0] = L'\0';
+                GetWindowTextW(Item(title, name), text, 128);
+                return !wcscmp(text, argv[4]);
+            }))
+            return 0;
+        // What the control showed instead, for the script's failure message.
+        fprintf(stderr, "winprobe: %ls shows \"%ls\", not \"%ls\"\n", name, text, argv[4]);
+        return 1;
     }
     return 2;
 }
