@@ -4,11 +4,7 @@ set -u
 . "$(dirname "$0")/wine-env.sh"
 dir=$TINTLET_BUILD/$TINTLET_TEST_ARCH
 tintlet_say_arch
-trap tintlet_stop EXIT INT TERM
-tintlet_xvfb_start 90 || exit 1
-tintlet_prefix || exit 1
-wineserver -p60 >/dev/null 2>&1 </dev/null
-tintlet_wine_services
+tintlet_session_start || exit 1
 
 shipped="$TINTLET_BUILD/i686/Tintlet.exe"
 echo "Tintlet benchmarks on $(nproc) cores, $(uname -m), Wine $("$WINE" --version 2>/dev/null), $(basename "$dir") build"

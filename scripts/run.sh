@@ -9,9 +9,9 @@ set -u -o pipefail
 exe=${1:-$TINTLET_BUILD/$TINTLET_TEST_ARCH/Tintlet.exe}
 bin=$(dirname "$exe")
 tintlet_say_arch
-trap tintlet_stop EXIT INT TERM
 
 if [ -n "${DISPLAY:-}" ]; then
+  trap tintlet_stop EXIT INT TERM
   tintlet_prefix display || exit 1
   echo "run: Tintlet runs on display $DISPLAY as an ordinary window; close its dialog to end it"
   # Its exit status is make's: a crash or a missing exe is no success.
@@ -19,19 +19,15 @@ if [ -n "${DISPLAY:-}" ]; then
   exit
 fi
 
-tintlet_xvfb_start 90 || exit 1
-tintlet_prefix || exit 1
-tintlet_wine_services
-"$WINE" "$exe" >"$TINTLET_BUILD/run.log" 2>&1 </dev/null &
-app=$!
-if ! rect=$("$WINE" "$bin/winprobe.exe" wait Tintlet 30000 | tr -d '\r'); then
+tintlet_session_start || exit 1
+if ! tintlet_launch "$exe" "$TINTLET_BUILD/run.log"; then
   echo "run: the Tintlet dialog did not appear" >&2
   exit 1
 fi
 sleep 1
-read -r left top right bottom <<<"$rect"
 shot="$TINTLET_BUILD/tintlet.png"
-/usr/bin/import -display "$DISPLAY" -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$shot"
+# shellcheck disable=SC2086 # the rectangle's four numbers
+tintlet_shoot "$shot" $TINTLET_DIALOG || { echo "run: cannot save $shot" >&2; exit 1; }
 echo "run: Tintlet is up; screenshot saved to $shot"
 "$WINE" "$bin/winprobe.exe" close Tintlet
-wait "$app"
+wait "$TINTLET_APP_PID"

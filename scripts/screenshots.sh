@@ -7,25 +7,15 @@ out=$(mkdir -p "$1" && cd "$1" && pwd)
 . "$(dirname "$0")/wine-env.sh"
 bin=$TINTLET_BUILD/$TINTLET_TEST_ARCH
 tintlet_say_arch
-trap tintlet_stop EXIT INT TERM
 
 fail() { echo "screenshots: $*" >&2; exit 1; }
 probe() { "$WINE" "$bin/winprobe.exe" "$@" | tr -d '\r'; }
 
-# shoot NAME LEFT TOP RIGHT BOTTOM [X Y]: the screen inside the rectangle, as a small
-# palette PNG. X screenshots leave the pointer out, so with X Y the program's own pipette
-# cursor is drawn in with its hot spot there.
+# shoot NAME LEFT TOP RIGHT BOTTOM [X Y]: the screen inside the rectangle as NAME.png.
 shoot() {
-  local name=$1 l=$2 t=$3 r=$4 b=$5 cursor=()
-  if [ $# -ge 7 ]; then
-    local file="$bin/res/generated/picker.cur" hot_x hot_y
-    # The hot spot is the first directory entry's planes and bit count fields.
-    hot_x=$(od -A n -t u2 -j 10 -N 2 "$file") hot_y=$(od -A n -t u2 -j 12 -N 2 "$file") || fail "no cursor"
-    cursor=("$file" -geometry "+$(($6 - hot_x))+$(($7 - hot_y))" -composite)
-  fi
-  /usr/bin/import -display "$DISPLAY" -window root "$TINTLET_BUILD/screenshot.png" &&
-    /usr/bin/convert "$TINTLET_BUILD/screenshot.png" "${cursor[@]}" -crop "$((r - l))x$((b - t))+$l+$t" +repage \
-      -strip +dither -colors 256 "PNG8:$out/$name.png" || fail "cannot save $name.png"
+  local name=$1
+  shift
+  tintlet_shoot "$out/$name.png" "$@" || fail "cannot save $name.png"
   echo "screenshots: $out/$name.png"
 }
 
@@ -37,12 +27,9 @@ union() {
 min() { echo $(($1 < $2 ? $1 : $2)); }
 max() { echo $(($1 > $2 ? $1 : $2)); }
 
-tintlet_xvfb_start 90 || exit 1
-tintlet_prefix || exit 1
-tintlet_wine_services
-"$WINE" "$bin/Tintlet.exe" >"$TINTLET_BUILD/screenshots.log" 2>&1 </dev/null &
-app=$!
-dialog=$(probe wait Tintlet 30000) || fail "the Tintlet dialog did not appear"
+tintlet_session_start || exit 1
+tintlet_launch "$bin/Tintlet.exe" "$TINTLET_BUILD/screenshots.log" || fail "the Tintlet dialog did not appear"
+dialog=$TINTLET_DIALOG
 read -r left top right bottom <<<"$dialog"
 sleep 1
 shoot tintlet $dialog
@@ -81,4 +68,4 @@ probe close "About Tintlet" >/dev/null
 probe gone "About Tintlet" >/dev/null || fail "the About box did not close"
 probe close Tintlet >/dev/null
 probe gone Tintlet >/dev/null || fail "Tintlet did not close"
-wait "$app"
+wait "$TINTLET_APP_PID"

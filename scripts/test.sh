@@ -5,10 +5,5 @@ set -u
 . "$(dirname "$0")/wine-env.sh"
 dir=$TINTLET_BUILD/$TINTLET_TEST_ARCH
 tintlet_say_arch
-trap tintlet_stop EXIT INT TERM
-tintlet_xvfb_start 90 || exit 1
-tintlet_xinput_start || exit 1
-tintlet_prefix || exit 1
-wineserver -p60 >/dev/null 2>&1 </dev/null
-tintlet_wine_services
+tintlet_session_start --xinput || exit 1
 ctest --test-dir "$dir" --output-on-failure --no-tests=error "$@"

@@ -7,6 +7,10 @@
 #   tintlet_xvfb_start      start a private Xvfb, export DISPLAY
 #   tintlet_wine_services   start Wine's background processes with output to a file
 #   tintlet_xinput_start    let Windows test programs drive real X input (xdotool)
+#   tintlet_session_start [--xinput]  all of the above a private X session needs, and
+#                           a trap that stops it at exit
+#   tintlet_launch EXE LOG  start Tintlet and wait for its dialog
+#   tintlet_shoot FILE L T R B [X Y]  save a part of the screen
 #   tintlet_stop            stop what this shell started (wineserver, Xvfb)
 # TINTLET_TEST_ARCH=i686|x86_64 overrides the decision (ctest's emulator passes the
 # architecture its build tree was configured for).
@@ -114,7 +118,7 @@ tintlet_prefix_desktop() {
 }
 
 tintlet_prefix_create() {
-  local log=$TINTLET_BUILD/wineboot-$TINTLET_TEST_ARCH${WINEPREFIX#"$TINTLET_PREFIX_BASE"}.log
+  local log=$TINTLET_BUILD/wineboot-$TINTLET_TEST_ARCH${WINEPREFIX#"$TINTLET_PREFIX_BASE"}.log start=$SECONDS
   mkdir -p "$(dirname "$WINEPREFIX")"
   echo "wine: creating the private $WINEARCH $1 prefix $WINEPREFIX (once)"
   "$WINE" wineboot -i >"$log" 2>&1 || true
@@ -126,6 +130,7 @@ tintlet_prefix_create() {
     wineserver -w
   fi
   touch "$WINEPREFIX/.tintlet-ready"
+  echo "wine: the prefix was made in $((SECONDS - start)) s"
 }
 
 tintlet_xvfb_start() {
@@ -156,6 +161,44 @@ tintlet_xinput_start() {
   "$TINTLET_ROOT/scripts/xinput-bridge.sh" "$dir" >"$dir/bridge.log" 2>&1 </dev/null &
   TINTLET_XINPUT_PID=$!
   export TINTLET_XINPUT=$dir
+}
+
+# The start of every script that runs Windows programs on a private X server. Wine's
+# server is kept a minute after its last program, so one test does not pay for the
+# next one's start; tintlet_stop ends it at exit.
+tintlet_session_start() {
+  trap tintlet_stop EXIT INT TERM
+  tintlet_xvfb_start 90 || return 1
+  if [ "${1:-}" = --xinput ]; then
+    tintlet_xinput_start || return 1
+  fi
+  tintlet_prefix || return 1
+  wineserver -p60 >/dev/null 2>&1 </dev/null
+  tintlet_wine_services
+}
+
+# Starts EXE with its output in LOG and waits for its dialog: TINTLET_APP_PID is the
+# program's process, TINTLET_DIALOG the dialog's screen rectangle (left top right bottom).
+tintlet_launch() {
+  "$WINE" "$1" >"$2" 2>&1 </dev/null &
+  TINTLET_APP_PID=$!
+  TINTLET_DIALOG=$("$WINE" "$(dirname "$1")/winprobe.exe" wait Tintlet 30000 | tr -d '\r')
+}
+
+# tintlet_shoot FILE LEFT TOP RIGHT BOTTOM [X Y]: the screen inside the rectangle, as a
+# small palette PNG. X screenshots leave the pointer out, so with X Y the program's own
+# pipette cursor (CURSOR, a .cur file) is drawn in with its hot spot there.
+tintlet_shoot() {
+  local file=$1 l=$2 t=$3 r=$4 b=$5 cursor=()
+  if [ $# -ge 7 ]; then
+    local cur=$TINTLET_BUILD/$TINTLET_TEST_ARCH/res/generated/picker.cur hot_x hot_y
+    # The hot spot is the first directory entry's planes and bit count fields.
+    hot_x=$(od -A n -t u2 -j 10 -N 2 "$cur") && hot_y=$(od -A n -t u2 -j 12 -N 2 "$cur") || return 1
+    cursor=("$cur" -geometry "+$(($6 - hot_x))+$(($7 - hot_y))" -composite)
+  fi
+  /usr/bin/import -display "$DISPLAY" -window root "$TINTLET_BUILD/screenshot.png" &&
+    /usr/bin/convert "$TINTLET_BUILD/screenshot.png" "${cursor[@]}" -crop "$((r - l))x$((b - t))+$l+$t" +repage \
+      -strip +dither -colors 256 "PNG8:$file"
 }
 
 tintlet_stop() {
