@@ -7,7 +7,8 @@ namespace
 {
 // The dialog whose window is being created; the creation hook attaches it to the
 // window before the window's first message, so its map sees WM_NCCREATE onwards.
-thread_local CDialog* t_pDlgInit;
+// Not thread_local, for the reason given at the current message in CWnd.cpp.
+CDialog* s_pDlgInit;
 } // namespace
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
@@ -38,12 +39,12 @@ INT_PTR CDialog::DoModal()
     m_bContinueModal = TRUE;
     m_nModalResult = -1;
 
-    t_pDlgInit = this;
+    s_pDlgInit = this;
     HHOOK hHook = SetWindowsHookExW(WH_CBT, CreateHookProc, NULL, GetCurrentThreadId());
     HWND hWnd = hHook ? CreateDialogIndirectParamW(hInst, lpTemplate, hWndOwner, AfxDlgProc, 0) : NULL;
     if (hHook)
         UnhookWindowsHookEx(hHook);
-    t_pDlgInit = NULL;
+    s_pDlgInit = NULL;
     if (!hWnd || hWnd != m_hWnd)
     {
         if (hWnd)
@@ -137,11 +138,11 @@ LRESULT CALLBACK CDialog::CreateHookProc(int nCode, WPARAM wParam, LPARAM lParam
     // The first dialog-class window created is ours; the system may create helper
     // windows of other classes on the way.
     HWND hWnd = reinterpret_cast<HWND>(wParam);
-    if (nCode == HCBT_CREATEWND && t_pDlgInit &&
+    if (nCode == HCBT_CREATEWND && s_pDlgInit &&
         GetClassLongPtrW(hWnd, GCW_ATOM) == reinterpret_cast<ULONG_PTR>(WC_DIALOG))
     {
-        CDialog* pDlg = t_pDlgInit;
-        t_pDlgInit = NULL;
+        CDialog* pDlg = s_pDlgInit;
+        s_pDlgInit = NULL;
         pDlg->SubclassWindow(hWnd);
     }
     return CallNextHookEx(NULL, nCode, wParam, lParam);

@@ -11,7 +11,10 @@ namespace
 CHandleMap s_wndMap = HandleMapOf<CWnd, &CWnd::m_hWnd>();
 
 // The message the innermost framework window procedure is handling, for Default().
-thread_local MSG t_msgCur;
+// Not thread_local: the framework's windows live on one thread, as its process-wide handle
+// maps assume too, and GCC's emulated thread_local on mingw-w64 would link the static
+// winpthread library into the executable (some 36 KB).
+MSG s_msgCur;
 
 // Reads a window's whole text into rString; returns its length.
 int ReadWindowText(HWND hWnd, CString& rString)
@@ -282,7 +285,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::Default()
 {
-    return DefWindowProc(t_msgCur.message, t_msgCur.wParam, t_msgCur.lParam);
+    return DefWindowProc(s_msgCur.message, s_msgCur.wParam, s_msgCur.lParam);
 }
 
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT* pResult)
@@ -300,7 +303,7 @@ void CWnd::PostNcDestroy()
 void CWnd::OnSysColorChange()
 {
     if (!(GetStyle() & WS_CHILD))
-        EnumChildWindows(m_hWnd, SendToDescendant, reinterpret_cast<LPARAM>(&t_msgCur));
+        EnumChildWindows(m_hWnd, SendToDescendant, reinterpret_cast<LPARAM>(&s_msgCur));
     Default();
 }
 
@@ -310,15 +313,15 @@ LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
     if (!pWnd)
         return ::DefWindowProcW(hWnd, message, wParam, lParam);
 
-    MSG msgPrev = t_msgCur;
-    t_msgCur.hwnd = hWnd;
-    t_msgCur.message = message;
-    t_msgCur.wParam = wParam;
-    t_msgCur.lParam = lParam;
+    MSG msgPrev = s_msgCur;
+    s_msgCur.hwnd = hWnd;
+    s_msgCur.message = message;
+    s_msgCur.wParam = wParam;
+    s_msgCur.lParam = lParam;
     LRESULT result = pWnd->WindowProc(message, wParam, lParam);
     if (message == WM_NCDESTROY)
         pWnd->OnNcDestroy();
-    t_msgCur = msgPrev;
+    s_msgCur = msgPrev;
     return result;
 }
 

@@ -1,5 +1,6 @@
 // The zip for Windows users, as unpacked by the dist.unpack set-up: the shipped program,
-// version 1.1.0.0, needing only system DLLs, and a readme Notepad shows line by line.
+// within 48 KiB, version 1.1.0.0, needing only system DLLs, and a readme Notepad shows line
+// by line.
 #include "res/PeImage.h"
 #include "res/ResourceModule.h"
 #include "res/SystemDlls.h"
@@ -42,6 +43,14 @@ TEST(DistZipTest, HoldsTheShippedExecutable)
     std::string unpacked = FileBytes(kUnpackedExe);
     ASSERT_FALSE(unpacked.empty()) << kUnpackedExe;
     EXPECT_TRUE(unpacked == FileBytes(TINTLET_SHIPPED_EXE)) << "differs from " << TINTLET_SHIPPED_EXE;
+}
+
+// The program is downloaded and run as it is: it stays within 48 KiB.
+TEST(DistZipTest, FitsIn48KiB)
+{
+    std::string unpacked = FileBytes(kUnpackedExe);
+    ASSERT_FALSE(unpacked.empty()) << kUnpackedExe;
+    EXPECT_LE(unpacked.size(), 49152u);
 }
 
 TEST(DistZipTest, Is32BitGuiProgram)
