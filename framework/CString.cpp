@@ -6,30 +6,25 @@
 
 #include "CWinApp.h"
 
-namespace
+CString::CString() : m_pchData(m_szInline), m_nLength(0), m_nCapacity(nInlineChars)
 {
-// Every empty string without a buffer of its own points here; it is never written.
-WCHAR s_empty[1];
-} // namespace
-
-CString::CString() : m_pchData(s_empty), m_nLength(0), m_nCapacity(0)
-{
+    m_szInline[0] = 0;
 }
 
-CString::CString(LPCTSTR psz) : m_pchData(s_empty), m_nLength(0), m_nCapacity(0)
+CString::CString(LPCTSTR psz) : CString()
 {
     if (psz)
         Assign(psz, lstrlenW(psz));
 }
 
-CString::CString(const CString& src) : m_pchData(s_empty), m_nLength(0), m_nCapacity(0)
+CString::CString(const CString& src) : CString()
 {
     Assign(src.m_pchData, src.m_nLength);
 }
 
 CString::~CString()
 {
-    if (m_pchData != s_empty)
+    if (m_pchData != m_szInline)
         HeapFree(GetProcessHeap(), 0, m_pchData);
 }
 
@@ -42,7 +37,7 @@ const CString& CString::operator=(const CString& src)
 
 const CString& CString::operator=(LPCTSTR psz)
 {
-    Assign(psz ? psz : s_empty, psz ? lstrlenW(psz) : 0);
+    Assign(psz ? psz : L"", psz ? lstrlenW(psz) : 0);
     return *this;
 }
 
@@ -64,7 +59,7 @@ BOOL CString::LoadString(UINT nID)
     int n = ::LoadStringW(AfxGetResourceHandle(), nID, (LPWSTR)&pRes, 0);
     if (n <= 0 || !pRes)
     {
-        Assign(s_empty, 0);
+        Assign(L"", 0);
         return FALSE;
     }
     Assign(pRes, n);
@@ -82,9 +77,7 @@ void CString::Format(LPCTSTR pszFormat, ...)
 
     // First try the buffer we have; only a result that does not fit costs a
     // measuring pass and a reallocation.
-    int n = -1;
-    if (m_pchData != s_empty)
-        n = _vsnwprintf(m_pchData, m_nCapacity + 1, pszFormat, args);
+    int n = _vsnwprintf(m_pchData, m_nCapacity + 1, pszFormat, args);
     if (n < 0 || n > m_nCapacity)
     {
         int needed = _vscwprintf(pszFormat, sizing);
@@ -99,8 +92,7 @@ void CString::Format(LPCTSTR pszFormat, ...)
     if (n < 0)
         n = 0;
     m_nLength = n;
-    if (m_pchData != s_empty)
-        m_pchData[n] = 0;
+    m_pchData[n] = 0;
 }
 
 LPTSTR CString::GetBuffer(int nMinBufLength)
@@ -112,8 +104,6 @@ LPTSTR CString::GetBuffer(int nMinBufLength)
 
 void CString::ReleaseBuffer(int nNewLength)
 {
-    if (m_pchData == s_empty)
-        return;
     if (nNewLength < 0)
         nNewLength = (int)wcsnlen(m_pchData, m_nCapacity);
     else if (nNewLength > m_nCapacity)
@@ -124,13 +114,13 @@ void CString::ReleaseBuffer(int nNewLength)
 
 BOOL CString::Reserve(int nChars)
 {
-    if (m_pchData != s_empty && nChars <= m_nCapacity)
+    if (nChars <= m_nCapacity)
         return TRUE;
     LPTSTR p = (LPTSTR)HeapAlloc(GetProcessHeap(), 0, (nChars + 1) * sizeof(WCHAR));
     if (!p)
         return FALSE;
     CopyMemory(p, m_pchData, (m_nLength + 1) * sizeof(WCHAR));
-    if (m_pchData != s_empty)
+    if (m_pchData != m_szInline)
         HeapFree(GetProcessHeap(), 0, m_pchData);
     m_pchData = p;
     m_nCapacity = nChars;
@@ -139,16 +129,13 @@ BOOL CString::Reserve(int nChars)
 
 void CString::Assign(LPCTSTR psz, int nLength)
 {
-    if (nLength == 0 && m_pchData == s_empty)
-        return;
     // psz may point into our own buffer; Reserve keeps it when it is big enough.
     if (!Reserve(nLength))
         nLength = 0;
     else
         MoveMemory(m_pchData, psz, nLength * sizeof(WCHAR));
     m_nLength = nLength;
-    if (m_pchData != s_empty)
-        m_pchData[nLength] = 0;
+    m_pchData[nLength] = 0;
 }
 
 bool operator==(const CString& s1, const CString& s2)

@@ -1,5 +1,5 @@
-// A counted UTF-16 string. The buffer only grows, so reformatting a string that is
-// already long enough (the readouts, on every mouse move) never allocates.
+// A counted UTF-16 string. Short strings live in the object itself and the buffer only
+// grows, so making or reformatting a readout (on every mouse move) never allocates.
 #pragma once
 #include <windows.h>
 
@@ -30,9 +30,16 @@ private:
     BOOL Reserve(int nChars);
     void Assign(LPCTSTR psz, int nLength);
 
-    LPTSTR m_pchData; // heap block of m_nCapacity + 1 characters, or the shared empty string
+    // Room for every readout text, the longest of which is "-32768, -32768".
+    enum
+    {
+        nInlineChars = 15
+    };
+
+    LPTSTR m_pchData; // m_szInline, or a heap block of m_nCapacity + 1 characters
     int m_nLength;
     int m_nCapacity;
+    WCHAR m_szInline[nInlineChars + 1];
 };
 
 bool operator==(const CString& s1, const CString& s2);
