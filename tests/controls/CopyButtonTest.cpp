@@ -23,29 +23,14 @@ public:
     using CCopyButton::m_nIDBitmap;
 };
 
+// Owner drawing goes back to the button as the framework's parent would.
 LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
-    if (msg == WM_COMMAND)
-        AddMessage({msg, sent, wp, lp});
-    if (msg == WM_DRAWITEM || msg == WM_COMMAND)
-    {
-        // Owner drawing goes back to the button as the framework's parent would.
-        LRESULT result = 0;
-        CWnd* pChild = CWnd::FromHandlePermanent(msg == WM_DRAWITEM ? ((DRAWITEMSTRUCT*)lp)->hwndItem : (HWND)lp);
-        if (msg == WM_DRAWITEM && pChild)
-            ((CButton*)pChild)->DrawItem((DRAWITEMSTRUCT*)lp);
-        return result;
-    }
-    return DefWindowProcW(hwnd, msg, wp, lp);
-}
-
-const wchar_t kOldProc[] = L"CopyButtonTestOldProc";
-
-LRESULT CALLBACK ButtonRecorder(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
-    if (msg == BM_SETSTATE || msg == WM_LBUTTONDBLCLK || msg == WM_LBUTTONUP || msg == WM_CAPTURECHANGED)
-        AddMessage({msg, sent, wp, lp});
-    return CallWindowProcW((WNDPROC)GetPropW(hwnd, kOldProc), hwnd, msg, wp, lp);
+    if (msg != WM_DRAWITEM)
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    if (CWnd* pChild = CWnd::FromHandlePermanent(((DRAWITEMSTRUCT*)lp)->hwndItem))
+        ((CButton*)pChild)->DrawItem((DRAWITEMSTRUCT*)lp);
+    return TRUE;
 }
 
 MSG KeyDown(HWND hwnd, WPARAM vk)
@@ -229,6 +214,7 @@ protected:
         m_parent = CreateParent();
         ASSERT_TRUE(m_button.SubclassWindow(CreateButton(m_parent, IDC_COPY_DEC, 10)));
         ASSERT_TRUE(m_other.SubclassWindow(CreateButton(m_parent, IDC_COPY_HEX, 60)));
+        InstallRecorder(m_parent, {WM_COMMAND});
         FlushSequence();
     }
     void TearDown() override
@@ -237,9 +223,9 @@ protected:
         PumpMessages(20);
         FlushSequence();
     }
-    void Record(HWND hwnd)
+    void RecordButton()
     {
-        SetPropW(hwnd, kOldProc, (HANDLE)SetWindowLongPtrW(hwnd, GWLP_WNDPROC, (LONG_PTR)ButtonRecorder));
+        InstallRecorder(m_button.m_hWnd, {BM_SETSTATE, WM_LBUTTONDBLCLK, WM_LBUTTONUP, WM_CAPTURECHANGED});
     }
 
     HWND m_parent = NULL;
@@ -325,7 +311,7 @@ TEST_F(CopyButtonFixture, AStateThatFailedToLoadFallsBackToTheUpImage)
 // handling and keeps the mouse; its release over the button un-presses it and clicks.
 TEST_F(CopyButtonFixture, DoubleClickPressesAndClicksAtTheRelease)
 {
-    Record(m_button.m_hWnd);
+    RecordButton();
     const Message dblclk[] = {{WM_LBUTTONDBLCLK, sent}, {BM_SETSTATE, sent | wparam, 1}, {0}};
     SendMessageW(m_button.m_hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
     OkSequence(dblclk, "second press of a double-click");
@@ -353,7 +339,7 @@ TEST_F(CopyButtonFixture, DoubleClickPressesAndClicksAtTheRelease)
 // un-presses it and clicks nothing, and leaves no click for another button's release.
 TEST_F(CopyButtonFixture, DoubleClickReleasedOffTheButtonOrCancelledClicksNothing)
 {
-    Record(m_button.m_hWnd);
+    RecordButton();
     SendMessageW(m_button.m_hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
     FlushSequence();
     const Message off[] = {

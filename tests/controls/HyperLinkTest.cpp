@@ -2,12 +2,12 @@
 // what it draws next to a plain static of the same text, the cursor under real mouse
 // moves, and what a press hands to the shell or to the clipboard.
 #include "controls/HyperLink.h"
-#include "e2e/RealMouse.h"
 #include "res/resource.h"
 #include "support/BrowserRecorder.h"
 #include "support/Canvas.h"
 #include "support/Pump.h"
 #include "support/ReadBack.h"
+#include "support/RealMouse.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,14 @@
 // The About box of the real Tintlet.exe, opened from the system menu: its window, what
 // it shows, how it holds the picker while open, its link under real mouse presses,
 // and twenty openings that must look alike and give back every object.
-#include "e2e/RealMouse.h"
-#include "e2e/TintletProcess.h"
 #include "res/resource.h"
 #include "support/BrowserRecorder.h"
 #include "support/Canvas.h"
 #include "support/GuiObjects.h"
 #include "support/Pump.h"
+#include "support/RealMouse.h"
+#include "support/Screen.h"
+#include "support/TintletProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -121,7 +122,7 @@ TEST(AboutBox, HoldsThePickerWhileOpenAndEscapeClosesOnlyTheBox)
     EXPECT_FALSE(IsWindowEnabled(app.Dialog()));
 
     // A real press and drag from the pipette starts nothing.
-    POINT pipette = CentreOf(app.Item(IDC_PICKER));
+    POINT pipette = PickerCentre(app.Dialog());
     ASSERT_TRUE(RealMouse::MoveTo(pipette));
     RealMouse::LeftDown();
     ASSERT_TRUE(RealMouse::MoveTo({pipette.x + 40, pipette.y + 40}));

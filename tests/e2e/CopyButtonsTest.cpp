@@ -1,13 +1,14 @@
 // The copy buttons of the real Tintlet.exe clicked with real input: what lands on the
 // clipboard, read in Windows and by another X client (xclip), a double-click, the
 // Enter key, and a clipboard that another program holds open.
-#include "e2e/ColourTarget.h"
-#include "e2e/RealMouse.h"
-#include "e2e/TintletProcess.h"
-#include "e2e/XBridge.h"
 #include "res/resource.h"
+#include "support/ColourTarget.h"
 #include "support/Pump.h"
 #include "support/ReadBack.h"
+#include "support/RealMouse.h"
+#include "support/Screen.h"
+#include "support/TintletProcess.h"
+#include "support/XBridge.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +57,7 @@ protected:
     }
 
     TintletProcess m_app;
-    ColourTarget m_target{m_app.Dialog()};
+    ColourTarget m_target;
 };
 } // namespace
 

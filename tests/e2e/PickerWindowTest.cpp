@@ -1,8 +1,8 @@
 // The real Tintlet.exe as a user meets it: its window state, layout, system-menu
 // commands and every way of closing it.
-#include "e2e/TintletProcess.h"
 #include "res/resource.h"
 #include "support/Pump.h"
+#include "support/TintletProcess.h"
 
 #include <gtest/gtest.h>
 

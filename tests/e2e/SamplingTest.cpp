@@ -1,12 +1,13 @@
 // Dragging from the real Tintlet.exe's pipette with real mouse input, over a window of
 // known colours that the test paints, and reading back what the user sees: the
 // readouts, the picker slot, and who holds the mouse.
-#include "e2e/ColourTarget.h"
-#include "e2e/RealMouse.h"
-#include "e2e/TintletProcess.h"
 #include "res/resource.h"
 #include "support/Canvas.h"
+#include "support/ColourTarget.h"
 #include "support/Pump.h"
+#include "support/RealMouse.h"
+#include "support/Screen.h"
+#include "support/TintletProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -15,34 +16,19 @@
 
 namespace
 {
-// Waits until the program has sampled `pt`.
-bool WaitForSample(const TintletProcess& app, POINT pt)
-{
-    return app.WaitForText(IDC_COORDINATES, PointText(pt));
-}
+// Where the tests put the pipette's centre, and a point on the swatch then.
+const POINT kPickerAt = {300, 200};
+const POINT kOnSwatch = {400, 268};
 
-void ExpectBand(const TintletProcess& app, const Band& band, POINT pt)
+// Waits until the coordinates readout shows `coordinates`, then checks the colour texts.
+void ExpectBand(const TintletProcess& app, const Band& band, const wchar_t* coordinates)
 {
-    ASSERT_TRUE(WaitForSample(app, pt)) << "coordinates show " << testing::PrintToString(app.Text(IDC_COORDINATES));
+    ASSERT_TRUE(app.WaitForText(IDC_COORDINATES, coordinates))
+        << "coordinates show " << testing::PrintToString(app.Text(IDC_COORDINATES));
     EXPECT_EQ(band.texts[0], app.Text(IDC_RGB_DEC));
     EXPECT_EQ(band.texts[1], app.Text(IDC_RGB_HEX));
     EXPECT_EQ(band.texts[2], app.Text(IDC_COLORREF));
     EXPECT_EQ(band.texts[3], app.Text(IDC_HTML));
-}
-
-COLORREF ScreenPixel(POINT pt)
-{
-    HDC dc = GetDC(NULL);
-    COLORREF cr = GetPixel(dc, pt.x, pt.y);
-    ReleaseDC(NULL, dc);
-    return cr;
-}
-
-std::wstring ColorrefText(COLORREF cr)
-{
-    wchar_t text[9];
-    swprintf(text, 9, L"%08X", (unsigned)cr);
-    return text;
 }
 
 // What the screen shows of a window, pixel by pixel.
@@ -59,19 +45,17 @@ bool SlotShows(HWND picker, const std::vector<COLORREF>& before)
     return PumpUntil([&] { return Snapshot(picker) == before; }, 2000);
 }
 
-// Presses on the pipette and waits for the press point's sample.
+// Presses on the pipette, put at kPickerAt, and waits for the press point's sample.
 void PressOnPicker(const TintletProcess& app)
 {
     SetForegroundWindow(app.Dialog());
-    POINT picker = CentreOf(app.Item(IDC_PICKER));
-    ASSERT_TRUE(RealMouse::MoveTo(picker));
+    ASSERT_TRUE(RealMouse::MoveTo(kPickerAt));
     RealMouse::LeftDown();
-    ASSERT_TRUE(WaitForSample(app, picker));
+    ASSERT_TRUE(app.WaitForText(IDC_COORDINATES, L"300, 200"));
     ASSERT_EQ(app.Dialog(), app.Capture());
     // A move straight after a press can be dropped on its way in; a nudge first.
-    POINT nudge = {picker.x + 1, picker.y};
-    RealMouse::MoveTo(nudge);
-    WaitForSample(app, nudge);
+    RealMouse::MoveTo({kPickerAt.x + 1, kPickerAt.y});
+    app.WaitForText(IDC_COORDINATES, L"301, 200");
 }
 } // namespace
 
@@ -79,55 +63,59 @@ TEST(Sampling, DragShowsEachColourUnderThePipettesTipAndItsPoint)
 {
     TintletProcess app;
     ASSERT_TRUE(app.Dialog());
-    ColourTarget target(app.Dialog());
+    ColourTarget target;
+    ASSERT_TRUE(PlacePickerAt(app.Dialog(), kPickerAt));
     HWND picker = app.Item(IDC_PICKER);
     std::vector<COLORREF> pickerShown = Snapshot(picker);
 
-    // Pressing without moving shows the pixel under the press at once: the picker's,
-    // or the emptied slot's when the screen has caught up with the press already.
-    POINT press = CentreOf(picker);
-    std::wstring pickerPixel = ColorrefText(ScreenPixel(press));
+    // Pressing without moving shows the pixel under the press at once: the pipette's
+    // dark grey shaft, or the dialog face of the emptied slot when the screen has caught
+    // up with the press already.
+    ASSERT_EQ(RGB(0xF5, 0xF5, 0xF5), GetSysColor(COLOR_BTNFACE)) << "precondition: Wine's face colour";
     SetForegroundWindow(app.Dialog());
-    ASSERT_TRUE(RealMouse::MoveTo(press));
+    ASSERT_TRUE(RealMouse::MoveTo(kPickerAt));
     RealMouse::LeftDown();
-    ASSERT_TRUE(WaitForSample(app, press));
+    ASSERT_TRUE(app.WaitForText(IDC_COORDINATES, L"300, 200"));
     PumpMessages(100);
-    std::wstring slotPixel = ColorrefText(ScreenPixel(press));
     std::wstring shown = app.Text(IDC_COLORREF);
-    EXPECT_TRUE(shown == pickerPixel || shown == slotPixel) << testing::PrintToString(shown);
+    EXPECT_TRUE(shown == L"00808080" || shown == L"00F5F5F5") << testing::PrintToString(shown);
     EXPECT_EQ(app.Dialog(), app.Capture());
     LRESULT pickerIcon = SendMessageW(picker, STM_GETICON, 0, 0);
     EXPECT_NE(0, pickerIcon) << "the slot holds the empty icon";
     PumpMessages(100);
     EXPECT_NE(pickerShown, Snapshot(picker)) << "the picker has left its slot";
 
-    RealMouse::MoveTo({press.x + 1, press.y});
+    RealMouse::MoveTo({kPickerAt.x + 1, kPickerAt.y});
+    // Each band twice: reached from another colour, and from its own.
+    const wchar_t* const coordinates[kBandCount][2] = {
+        {L"35, 730", L"35, 731"}, {L"85, 730", L"85, 731"}, {L"135, 730", L"135, 731"}, {L"185, 730", L"185, 731"}};
     for (int i = 0; i < kBandCount; ++i)
     {
-        // Visit each band twice, so every colour is also reached from another one.
         for (int pass = 0; pass < 2; ++pass)
         {
             POINT pt = target.BandCentre(i);
             pt.y += pass;
             ASSERT_TRUE(RealMouse::MoveTo(pt));
-            ExpectBand(app, kBands[i], pt);
+            ExpectBand(app, kBands[i], coordinates[i][pass]);
         }
     }
 
     // The one pixel under the tip decides, not the cursor picture around it.
     POINT lone = target.LonePixel();
     ASSERT_TRUE(RealMouse::MoveTo({lone.x - 1, lone.y}));
-    ASSERT_TRUE(WaitForSample(app, {lone.x - 1, lone.y}));
+    ASSERT_TRUE(app.WaitForText(IDC_COORDINATES, L"169, 712"));
     EXPECT_EQ(L"00FFFFFF", app.Text(IDC_COLORREF));
     ASSERT_TRUE(RealMouse::MoveTo(lone));
-    ASSERT_TRUE(WaitForSample(app, lone));
+    ASSERT_TRUE(app.WaitForText(IDC_COORDINATES, L"170, 712"));
     EXPECT_EQ(L"0000FF00", app.Text(IDC_COLORREF));
     EXPECT_EQ(L"#00FF00", app.Text(IDC_HTML));
 
     // Over the dialog's own swatch: it shows the last colour, and that is what is read.
-    POINT swatch = CentreOf(app.Item(IDC_SWATCH));
-    ASSERT_TRUE(RealMouse::MoveTo(swatch));
-    ASSERT_TRUE(WaitForSample(app, swatch));
+    RECT swatch;
+    GetWindowRect(app.Item(IDC_SWATCH), &swatch);
+    ASSERT_TRUE(PtInRect(&swatch, kOnSwatch)) << "precondition: the point is on the swatch";
+    ASSERT_TRUE(RealMouse::MoveTo(kOnSwatch));
+    ASSERT_TRUE(app.WaitForText(IDC_COORDINATES, L"400, 268"));
     EXPECT_EQ(L"0000FF00", app.Text(IDC_COLORREF));
 
     RealMouse::LeftUp();
@@ -137,7 +125,7 @@ TEST(Sampling, DragShowsEachColourUnderThePipettesTipAndItsPoint)
     // The release is not sampled; the readouts keep the last sample.
     RealMouse::MoveTo(target.BandCentre(0));
     PumpMessages(200);
-    EXPECT_EQ(PointText(swatch), app.Text(IDC_COORDINATES));
+    EXPECT_EQ(L"400, 268", app.Text(IDC_COORDINATES));
     EXPECT_EQ(L"0000FF00", app.Text(IDC_COLORREF));
 }
 
@@ -145,12 +133,12 @@ TEST(Sampling, EscapeEndsTheDragAndASecondEscapeCloses)
 {
     TintletProcess app;
     ASSERT_TRUE(app.Dialog());
-    ColourTarget target(app.Dialog());
+    ColourTarget target;
+    ASSERT_TRUE(PlacePickerAt(app.Dialog(), kPickerAt));
     std::vector<COLORREF> pickerShown = Snapshot(app.Item(IDC_PICKER));
     PressOnPicker(app);
-    POINT red = target.BandCentre(1);
-    ASSERT_TRUE(RealMouse::MoveTo(red));
-    ExpectBand(app, kBands[1], red);
+    ASSERT_TRUE(RealMouse::MoveTo(target.BandCentre(1)));
+    ExpectBand(app, kBands[1], L"85, 730");
 
     app.PressKey(VK_ESCAPE);
     EXPECT_TRUE(PumpUntil([&] { return app.Capture() == NULL; }, 2000));
@@ -160,7 +148,7 @@ TEST(Sampling, EscapeEndsTheDragAndASecondEscapeCloses)
     RealMouse::MoveTo(target.BandCentre(0));
     PumpMessages(200);
     EXPECT_EQ(L"#FF0000", app.Text(IDC_HTML));
-    EXPECT_EQ(PointText(red), app.Text(IDC_COORDINATES));
+    EXPECT_EQ(L"85, 730", app.Text(IDC_COORDINATES));
     RealMouse::LeftUp();
 
     app.PressKey(VK_ESCAPE);
@@ -173,7 +161,8 @@ TEST(Sampling, AnotherWindowTakingTheCaptureEndsTheDrag)
 {
     TintletProcess app;
     ASSERT_TRUE(app.Dialog());
-    ColourTarget target(app.Dialog());
+    ColourTarget target;
+    ASSERT_TRUE(PlacePickerAt(app.Dialog(), kPickerAt));
     std::vector<COLORREF> pickerShown = Snapshot(app.Item(IDC_PICKER));
     PressOnPicker(app);
 

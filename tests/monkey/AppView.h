@@ -1,7 +1,7 @@
 // The running program as the monkey sees it between two gestures: which of its windows
 // are up and what has the input, read from outside without touching it.
 #pragma once
-#include "e2e/TintletProcess.h"
+#include "support/TintletProcess.h"
 
 struct AppView
 {

@@ -1,8 +1,5 @@
 #include "monkey/Monkey.h"
 
-#include "e2e/RealMouse.h"
-#include "e2e/TintletProcess.h"
-#include "e2e/XBridge.h"
 #include "monkey/AppView.h"
 #include "monkey/GestureMaker.h"
 #include "monkey/Readouts.h"
@@ -10,6 +7,9 @@
 #include "support/GuiObjects.h"
 #include "support/Pump.h"
 #include "support/ReadBack.h"
+#include "support/Screen.h"
+#include "support/TintletProcess.h"
+#include "support/XBridge.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -343,7 +343,7 @@ private:
         if (g.sampled)
         {
             ++m_report.samplesChecked;
-            if (!m_app->WaitForText(IDC_COORDINATES, PointText(g.pointer), 3000))
+            if (!m_app->WaitForSample(g.pointer))
                 return Fail(Format("a drag from the pipette released at %ld, %ld left the coordinates at \"%ls\"",
                                    (long)g.pointer.x, (long)g.pointer.y, m_app->Text(IDC_COORDINATES).c_str()));
         }

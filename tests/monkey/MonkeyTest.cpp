@@ -2,8 +2,8 @@
 // the long one; TINTLET_MONKEY_SEED replays a run, TINTLET_MONKEY_EVENTS and
 // TINTLET_MONKEY_SECONDS set its length and its time bound.
 #include "monkey/Monkey.h"
-#include "e2e/XBridge.h"
 #include "support/BrowserRecorder.h"
+#include "support/XBridge.h"
 
 #include <gtest/gtest.h>
 

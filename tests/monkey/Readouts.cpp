@@ -1,9 +1,9 @@
 #include "monkey/Readouts.h"
 
 #include "res/resource.h"
+#include "support/ReadBack.h"
 
-#include <cstdio>
-#include <cwchar>
+#include <regex>
 
 namespace
 {
@@ -15,14 +15,16 @@ std::string Narrow(const std::wstring& w)
     return s;
 }
 
-// Parses `text` with `format` and accepts it only when printing the values back with
-// the same format gives exactly the text: no stray spaces, case or leading zeros.
-bool Parse3(const std::wstring& text, const wchar_t* format, int v[3])
+// Accepts `text` only in the shape of `pattern`, whose three groups are the channels
+// in `base`: no stray spaces, lower case or leading zeros get through.
+bool Parse3(const std::wstring& text, const wchar_t* pattern, int base, int v[3])
 {
-    wchar_t again[64];
-    return swscanf(text.c_str(), format, &v[0], &v[1], &v[2]) == 3 &&
-           swprintf(again, 64, format, v[0], v[1], v[2]) > 0 && text == again && v[0] >= 0 && v[0] <= 255 &&
-           v[1] >= 0 && v[1] <= 255 && v[2] >= 0 && v[2] <= 255;
+    std::wsmatch m;
+    if (!std::regex_match(text, m, std::wregex(pattern)))
+        return false;
+    for (int i = 0; i < 3; ++i)
+        v[i] = std::stoi(m.str(i + 1), nullptr, base);
+    return v[0] <= 255 && v[1] <= 255 && v[2] <= 255;
 }
 
 bool SameColour(const int a[3], const int b[3])
@@ -76,24 +78,24 @@ std::string ReadoutProblem(const TintletProcess& app)
     // A reading taken while the texts changed holds texts of two samples: each is
     // checked on its own.
     int d[3], h[3], w[3];
-    if (!t.dec.empty() && !Parse3(t.dec, L"%d, %d, %d", d))
+    if (!t.dec.empty() && !Parse3(t.dec, L"(0|[1-9]\\d{0,2}), (0|[1-9]\\d{0,2}), (0|[1-9]\\d{0,2})", 10, d))
         return "decimal readout malformed: " + all;
-    if (!t.hex.empty() && !Parse3(t.hex, L"%02X, %02X, %02X", h))
+    if (!t.hex.empty() && !Parse3(t.hex, L"([0-9A-F]{2}), ([0-9A-F]{2}), ([0-9A-F]{2})", 16, h))
         return "hex readout malformed: " + all;
-    if (!t.html.empty() && !Parse3(t.html, L"#%02X%02X%02X", w))
+    if (!t.html.empty() && !Parse3(t.html, L"#([0-9A-F]{2})([0-9A-F]{2})([0-9A-F]{2})", 16, w))
         return "HTML readout malformed: " + all;
-    unsigned cr = 0;
-    wchar_t again[16];
-    if (!t.ref.empty() &&
-        (swscanf(t.ref.c_str(), L"%8X", &cr) != 1 || swprintf(again, 16, L"%08X", cr) <= 0 || t.ref != again))
-        return "COLORREF readout malformed: " + all;
+    unsigned long cr = 0;
+    if (!t.ref.empty())
+    {
+        if (!std::regex_match(t.ref, std::wregex(L"[0-9A-F]{8}")))
+            return "COLORREF readout malformed: " + all;
+        cr = std::stoul(t.ref, nullptr, 16);
+    }
     // A failed read is CLR_INVALID, which the channel texts show as white.
     if ((cr >> 24) != 0 && cr != CLR_INVALID)
         return "COLORREF readout is neither a colour nor CLR_INVALID: " + all;
-    int x, y;
-    wchar_t pointAgain[32];
-    if (!t.coords.empty() && (swscanf(t.coords.c_str(), L"%d, %d", &x, &y) != 2 ||
-                              swprintf(pointAgain, 32, L"%d, %d", x, y) <= 0 || t.coords != pointAgain))
+    POINT pt;
+    if (!t.coords.empty() && !ReadPoint(t.coords, &pt))
         return "coordinates readout malformed: " + all;
     int c[3] = {(int)(cr & 0xFF), (int)((cr >> 8) & 0xFF), (int)((cr >> 16) & 0xFF)};
     if (settled && (!SameColour(d, h) || !SameColour(d, w) || !SameColour(d, c)))

@@ -1,7 +1,7 @@
 // What a user reads in the running program's five readouts, checked from outside: each
 // text in its own format, and the four colour texts naming one and the same colour.
 #pragma once
-#include "e2e/TintletProcess.h"
+#include "support/TintletProcess.h"
 
 #include <string>
 

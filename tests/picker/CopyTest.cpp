@@ -3,83 +3,30 @@
 // clipboard, also while another thread holds it.
 #include "picker/PickerDlgProbe.h"
 #include "res/resource.h"
+#include "support/ColourTarget.h"
 #include "support/MessageTrace.h"
 #include "support/Pump.h"
 #include "support/ReadBack.h"
+#include "support/Screen.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace
 {
 const int kCopyButtons[] = {IDC_COPY_DEC, IDC_COPY_HEX, IDC_COPY_COLORREF, IDC_COPY_HTML};
 
-LRESULT CALLBACK RedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
-    if (msg == WM_ERASEBKGND)
-    {
-        RECT rc;
-        GetClientRect(hwnd, &rc);
-        HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-        FillRect((HDC)wp, &rc, red);
-        DeleteObject(red);
-        return 1;
-    }
-    return DefWindowProcW(hwnd, msg, wp, lp);
-}
-
-// Samples a pure red window of our own with a press on the picker and a drag onto it.
+// Samples the colour target's pure red band with a press on the picker and a drag onto it.
 void SampleRed(HWND dialog)
 {
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = RedProc;
-    wc.lpszClassName = L"CopyTestRed";
-    RegisterClassW(&wc);
-    RECT dlg;
-    GetWindowRect(dialog, &dlg);
-    HWND red = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, dlg.right + 10, dlg.top, 40,
-                               40, NULL, NULL, NULL, NULL);
-    UpdateWindow(red);
-    PumpMessages(100);
-
-    RECT picker;
-    GetWindowRect(GetDlgItem(dialog, IDC_PICKER), &picker);
-    POINT press = {(picker.left + picker.right) / 2, (picker.top + picker.bottom) / 2};
-    POINT onRed = {dlg.right + 30, dlg.top + 20};
+    ColourTarget target;
+    POINT press = PickerCentre(dialog), onRed = target.BandCentre(1);
     ScreenToClient(dialog, &press);
     ScreenToClient(dialog, &onRed);
     SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
     SendMessageW(dialog, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(onRed.x, onRed.y));
     SendMessageW(dialog, WM_LBUTTONUP, 0, MAKELPARAM(onRed.x, onRed.y));
-    DestroyWindow(red);
-}
-
-struct ClipboardContents
-{
-    std::wstring text;
-    SIZE_T blockSize = 0;
-    std::vector<UINT> formats;
-    HWND owner = NULL;
-};
-
-ClipboardContents ReadClipboard()
-{
-    ClipboardContents c;
-    if (!OpenClipboard(NULL))
-        return c;
-    for (UINT f = EnumClipboardFormats(0); f; f = EnumClipboardFormats(f))
-        c.formats.push_back(f);
-    if (HGLOBAL block = GetClipboardData(CF_UNICODETEXT))
-    {
-        c.blockSize = GlobalSize(block);
-        c.text = (const wchar_t*)GlobalLock(block);
-        GlobalUnlock(block);
-    }
-    c.owner = GetClipboardOwner();
-    CloseClipboard();
-    return c;
 }
 
 // Something else on the clipboard, in a format of its own and as text.
@@ -98,18 +45,9 @@ UINT FillClipboardWithOtherData()
     return custom;
 }
 
-const wchar_t kOldProc[] = L"CopyTestOldProc";
-
-LRESULT CALLBACK EnableRecorder(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
-    if (msg == WM_NEXTDLGCTL || msg == WM_ENABLE || msg == DM_GETDEFID || msg == DM_SETDEFID)
-        AddMessage({msg, sent, wp, lp});
-    return CallWindowProcW((WNDPROC)GetPropW(hwnd, kOldProc), hwnd, msg, wp, lp);
-}
-
 void Record(HWND hwnd)
 {
-    SetPropW(hwnd, kOldProc, (HANDLE)SetWindowLongPtrW(hwnd, GWLP_WNDPROC, (LONG_PTR)EnableRecorder));
+    InstallRecorder(hwnd, {WM_NEXTDLGCTL, WM_ENABLE, DM_GETDEFID, DM_SETDEFID});
 }
 } // namespace
 
@@ -153,7 +91,7 @@ TEST(Copy, EachButtonPutsExactlyItsReadoutOnTheClipboardAlone)
             SendDlgItemMessageW(d.m_hWnd, row.button, BM_CLICK, 0, 0);
             ClipboardContents c = ReadClipboard();
             EXPECT_EQ(row.text, c.text);
-            EXPECT_EQ((wcslen(row.text) + 1) * 2, c.blockSize) << "the text and its terminator, nothing more";
+            EXPECT_EQ((wcslen(row.text) + 1) * 2, c.textBytes) << "the text and its terminator, nothing more";
             EXPECT_EQ(d.m_hWnd, c.owner);
             for (UINT f : c.formats)
             {

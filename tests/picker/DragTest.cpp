@@ -2,66 +2,50 @@
 // a capture loss and Escape bring, what the picker slot is sent, and the state left.
 #include "picker/PickerDlgProbe.h"
 #include "res/resource.h"
+#include "support/ColourTarget.h"
 #include "support/MessageTrace.h"
 #include "support/Pump.h"
 #include "support/ReadBack.h"
+#include "support/Screen.h"
 
 #include <gtest/gtest.h>
 
-#include <cwchar>
 #include <string>
 
 namespace
 {
-const wchar_t kOldProc[] = L"DragTestOldProc";
+// Where the press test puts the pipette's centre.
+const POINT kPickerAt = {300, 200};
+// The colour texts of the pixels under it: the pipette's dark grey shaft, or the
+// dialog face (Wine's) of the emptied slot.
+const wchar_t* const kShaft[4] = {L"128, 128, 128", L"80, 80, 80", L"00808080", L"#808080"};
+const wchar_t* const kFace[4] = {L"245, 245, 245", L"F5, F5, F5", L"00F5F5F5", L"#F5F5F5"};
+// Off the screen nothing can be read: the invalid colour's texts.
+const wchar_t* const kInvalid[4] = {L"255, 255, 255", L"FF, FF, FF", L"FFFFFFFF", L"#FFFFFF"};
 
 // Records what the drag is made of: the dialog's mouse and capture messages, the
-// icons sent to the picker slot, and the texts written to the readouts (logged with
-// the control's identifier as wParam, so the order of the readouts shows).
-LRESULT CALLBACK DragRecorder(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
-    switch (msg)
-    {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_MOUSEMOVE:
-    case WM_CAPTURECHANGED:
-    case STM_SETICON:
-        AddMessage({msg, sent, wp, lp});
-        break;
-    case WM_SETTEXT:
-        AddMessage({msg, sent, (WPARAM)GetDlgCtrlID(hwnd), 0});
-        break;
-    }
-    return CallWindowProcW((WNDPROC)GetPropW(hwnd, kOldProc), hwnd, msg, wp, lp);
-}
-
+// icons sent to the picker slot, and the texts written to the readouts (each with the
+// control's identifier, so the order of the readouts shows).
 void Record(HWND hwnd)
 {
-    SetPropW(hwnd, kOldProc, (HANDLE)SetWindowLongPtrW(hwnd, GWLP_WNDPROC, (LONG_PTR)DragRecorder));
+    InstallRecorder(hwnd, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_MOUSEMOVE, WM_CAPTURECHANGED, STM_SETICON,
+                           WM_SETTEXT});
 }
 
 void RecordDialog(CPickerDlgProbe& d)
 {
     Record(d.m_hWnd);
     Record(d.m_wndPicker.m_hWnd);
-    for (int id = IDC_RGB_DEC; id <= IDC_COORDINATES; ++id)
-        Record(GetDlgItem(d.m_hWnd, id));
+    for (int readout = IDC_RGB_DEC; readout <= IDC_COORDINATES; ++readout)
+        Record(GetDlgItem(d.m_hWnd, readout));
 }
 
-POINT PickerCentre(HWND dialog)
+// A mouse message at screen point pt, in the dialog's client coordinates as the
+// system sends them, with the button down unless it is the release.
+void SendMouse(HWND dialog, UINT msg, POINT pt)
 {
-    RECT rc;
-    GetWindowRect(GetDlgItem(dialog, IDC_PICKER), &rc);
-    POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
     ScreenToClient(dialog, &pt);
-    return pt;
-}
-
-void Press(HWND hwnd, UINT msg, POINT client)
-{
-    SendMessageW(hwnd, msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(client.x, client.y));
+    SendMessageW(dialog, msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
 }
 
 // Routes the queued messages the way the dialog's modal loop does, through
@@ -80,45 +64,11 @@ void Escape(HWND dialog)
     RouteQueued(dialog);
 }
 
-// The texts a sample of `cr` at screen point `pt` must show, made independently of
-// the program's own formatter.
-std::wstring Expected(int id, COLORREF cr, POINT pt)
+void ExpectReadouts(HWND dialog, const wchar_t* const colour[4], const wchar_t* coordinates)
 {
-    wchar_t buf[64];
-    unsigned r = cr & 0xFF, g = (cr >> 8) & 0xFF, b = (cr >> 16) & 0xFF;
-    switch (id)
-    {
-    case IDC_RGB_DEC:
-        swprintf(buf, 64, L"%u, %u, %u", r, g, b);
-        break;
-    case IDC_RGB_HEX:
-        swprintf(buf, 64, L"%02X, %02X, %02X", r, g, b);
-        break;
-    case IDC_COLORREF:
-        swprintf(buf, 64, L"%08X", (unsigned)cr);
-        break;
-    case IDC_HTML:
-        swprintf(buf, 64, L"#%02X%02X%02X", r, g, b);
-        break;
-    default:
-        swprintf(buf, 64, L"%ld, %ld", (long)pt.x, (long)pt.y);
-        break;
-    }
-    return buf;
-}
-
-COLORREF ScreenPixel(POINT pt)
-{
-    HDC dc = GetDC(NULL);
-    COLORREF cr = GetPixel(dc, pt.x, pt.y);
-    ReleaseDC(NULL, dc);
-    return cr;
-}
-
-void ExpectReadouts(HWND dialog, COLORREF cr, POINT screen)
-{
-    for (int id = IDC_RGB_DEC; id <= IDC_COORDINATES; ++id)
-        EXPECT_EQ(Expected(id, cr, screen), ItemText(dialog, id)) << "readout " << id;
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(colour[i], ItemText(dialog, IDC_RGB_DEC + i)) << "readout " << IDC_RGB_DEC + i;
+    EXPECT_EQ(coordinates, ItemText(dialog, IDC_COORDINATES));
 }
 
 // Puts up the arrow, so a test can tell the drag's cursor from it and see it come back.
@@ -139,10 +89,10 @@ void ExpectIdle(CPickerDlgProbe& d, HCURSOR cursorBefore)
 
 // The sample written on a press: five readouts in display order.
 #define SAMPLE_TEXTS                                                                                                   \
-    {WM_SETTEXT, sent | wparam, IDC_RGB_DEC}, {WM_SETTEXT, sent | wparam, IDC_RGB_HEX},                                \
-        {WM_SETTEXT, sent | wparam, IDC_COLORREF}, {WM_SETTEXT, sent | wparam, IDC_HTML},                              \
+    {WM_SETTEXT, sent | id, 0, 0, IDC_RGB_DEC}, {WM_SETTEXT, sent | id, 0, 0, IDC_RGB_HEX},                            \
+        {WM_SETTEXT, sent | id, 0, 0, IDC_COLORREF}, {WM_SETTEXT, sent | id, 0, 0, IDC_HTML},                          \
     {                                                                                                                  \
-        WM_SETTEXT, sent | wparam, IDC_COORDINATES                                                                     \
+        WM_SETTEXT, sent | id, 0, 0, IDC_COORDINATES                                                                   \
     }
 } // namespace
 
@@ -151,18 +101,17 @@ TEST(Drag, PressOnThePickerCapturesLiftsThePickerAndSamplesThePressPoint)
     CPickerDlgProbe dlg;
     dlg.check = [](CPickerDlgProbe& d) {
         HWND hwnd = d.m_hWnd;
+        ASSERT_EQ(RGB(0xF5, 0xF5, 0xF5), GetSysColor(COLOR_BTNFACE)) << "precondition: Wine's face colour";
+        ASSERT_TRUE(PlacePickerAt(hwnd, kPickerAt));
         RecordDialog(d);
         HCURSOR arrow = ShowArrow();
-        for (int id = IDC_RGB_DEC; id <= IDC_COORDINATES; ++id)
-            EXPECT_EQ(L"", ItemText(hwnd, id)) << "readouts start empty";
+        for (int readout = IDC_RGB_DEC; readout <= IDC_COORDINATES; ++readout)
+            EXPECT_EQ(L"", ItemText(hwnd, readout)) << "readouts start empty";
 
-        POINT client = PickerCentre(hwnd), screen = client;
-        ClientToScreen(hwnd, &screen);
-        COLORREF before = ScreenPixel(screen);
         const Message press[] = {
             {WM_LBUTTONDOWN, sent}, {STM_SETICON, sent | wparam, (WPARAM)d.m_hIconEmpty}, SAMPLE_TEXTS, {0}};
         FlushSequence();
-        Press(hwnd, WM_LBUTTONDOWN, client);
+        SendMouse(hwnd, WM_LBUTTONDOWN, kPickerAt);
         OkSequence(press, "press on the picker");
 
         EXPECT_TRUE(d.m_bDragging);
@@ -170,11 +119,10 @@ TEST(Drag, PressOnThePickerCapturesLiftsThePickerAndSamplesThePressPoint)
         EXPECT_EQ(d.m_hPickerCursor, GetCursor());
         EXPECT_EQ(arrow, d.m_hPrevCursor);
         EXPECT_EQ((LRESULT)d.m_hIconEmpty, SendMessageW(d.m_wndPicker.m_hWnd, STM_GETICON, 0, 0));
-        // The pixel under the press: the picker's, or the emptied slot's when the
+        // The pixel under the press: the pipette's, or the emptied slot's when the
         // screen has caught up with the new icon already.
-        COLORREF after = ScreenPixel(screen);
-        COLORREF shown = ItemText(hwnd, IDC_COLORREF) == Expected(IDC_COLORREF, after, screen) ? after : before;
-        ExpectReadouts(hwnd, shown, screen);
+        const wchar_t* const* shown = ItemText(hwnd, IDC_COLORREF) == kFace[2] ? kFace : kShaft;
+        ExpectReadouts(hwnd, shown, L"300, 200");
 
         const Message release[] = {{WM_LBUTTONUP, sent},
                                    {WM_CAPTURECHANGED, sent},
@@ -182,11 +130,11 @@ TEST(Drag, PressOnThePickerCapturesLiftsThePickerAndSamplesThePressPoint)
                                    {STM_SETICON, sent | wparam, (WPARAM)d.m_hIconPicker},
                                    {0}};
         FlushSequence();
-        Press(hwnd, WM_LBUTTONUP, client);
+        SendMouse(hwnd, WM_LBUTTONUP, kPickerAt);
         OkSequence(release, "release: the capture change ends the drag inside the outer end");
         ExpectIdle(d, arrow);
         // The release point is not sampled; the readouts keep the last sample.
-        ExpectReadouts(hwnd, shown, screen);
+        ExpectReadouts(hwnd, shown, L"300, 200");
     };
     dlg.DoModal();
 }
@@ -196,30 +144,28 @@ TEST(Drag, EveryMoveSamplesIncludingPointsLeftOfAndAboveTheScreen)
     CPickerDlgProbe dlg;
     dlg.check = [](CPickerDlgProbe& d) {
         HWND hwnd = d.m_hWnd;
-        SetWindowPos(hwnd, NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        Press(hwnd, WM_LBUTTONDOWN, PickerCentre(hwnd));
+        ColourTarget target;
+        SendMouse(hwnd, WM_LBUTTONDOWN, PickerCentre(hwnd));
         RecordDialog(d);
 
+        const struct
+        {
+            POINT pt;
+            const wchar_t* const* colour;
+            const wchar_t* coordinates;
+        } moves[] = {{target.BandCentre(0), kBands[0].texts, L"35, 730"},
+                     {target.BandCentre(0), kBands[0].texts, L"35, 730"},
+                     {{2000, 3}, kInvalid, L"2000, 3"},
+                     {{-300, -200}, kInvalid, L"-300, -200"}};
         const Message move[] = {{WM_MOUSEMOVE, sent}, SAMPLE_TEXTS, {0}};
-        const POINT clients[] = {{5, 5}, {5, 5}, {2000, 3}, {-300, -200}};
-        for (POINT client : clients)
+        for (const auto& m : moves)
         {
             FlushSequence();
-            SendMessageW(hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+            SendMouse(hwnd, WM_MOUSEMOVE, m.pt);
             OkSequence(move, "move during a drag, the same point too");
-            POINT screen = client;
-            ClientToScreen(hwnd, &screen);
-            ExpectReadouts(hwnd, ScreenPixel(screen), screen);
+            ExpectReadouts(hwnd, m.colour, m.coordinates);
         }
-        // Off the screen nothing can be read: the invalid colour's row.
-        POINT off = {-300, -200};
-        ClientToScreen(hwnd, &off);
-        ASSERT_LT(off.x, 0);
-        EXPECT_EQ(L"FFFFFFFF", ItemText(hwnd, IDC_COLORREF));
-        EXPECT_EQ(L"#FFFFFF", ItemText(hwnd, IDC_HTML));
-        EXPECT_EQ(Expected(IDC_COORDINATES, 0, off), ItemText(hwnd, IDC_COORDINATES));
-        EXPECT_EQ(L'-', ItemText(hwnd, IDC_COORDINATES)[0]);
-        Press(hwnd, WM_LBUTTONUP, clients[0]);
+        SendMouse(hwnd, WM_LBUTTONUP, moves[0].pt);
     };
     dlg.DoModal();
 }
@@ -232,14 +178,14 @@ TEST(Drag, OutsideADragMouseMessagesDoNothingButTheDefault)
         RecordDialog(d);
         RECT rc;
         GetWindowRect(GetDlgItem(hwnd, IDC_RGB_DEC), &rc);
-        POINT onLabel = {rc.left + 2, rc.top + 2};
-        ScreenToClient(hwnd, &onLabel);
-        const POINT elsewhere[] = {{1, 1}, onLabel};
-        for (POINT client : elsewhere)
+        POINT corner = {1, 1};
+        ClientToScreen(hwnd, &corner);
+        const POINT elsewhere[] = {corner, {rc.left + 2, rc.top + 2}};
+        for (POINT pt : elsewhere)
         {
             const Message press[] = {{WM_LBUTTONDOWN, sent}, {0}};
             FlushSequence();
-            Press(hwnd, WM_LBUTTONDOWN, client);
+            SendMouse(hwnd, WM_LBUTTONDOWN, pt);
             OkSequence(press, "press off the picker");
             EXPECT_FALSE(d.m_bDragging);
             EXPECT_EQ(NULL, GetCapture());
@@ -247,7 +193,7 @@ TEST(Drag, OutsideADragMouseMessagesDoNothingButTheDefault)
         const Message idle[] = {{WM_MOUSEMOVE, sent}, {WM_LBUTTONUP, sent}, {WM_CAPTURECHANGED, sent}, {0}};
         FlushSequence();
         SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-        Press(hwnd, WM_LBUTTONUP, PickerCentre(hwnd));
+        SendMouse(hwnd, WM_LBUTTONUP, PickerCentre(hwnd));
         SendMessageW(hwnd, WM_CAPTURECHANGED, 0, 0);
         OkSequence(idle, "idle moves, releases and capture changes");
 
@@ -255,8 +201,8 @@ TEST(Drag, OutsideADragMouseMessagesDoNothingButTheDefault)
         // dialog leaves to the default: no drag, on the picker or off it.
         const Message dblclk[] = {{WM_LBUTTONDBLCLK, sent}, {WM_LBUTTONDBLCLK, sent}, {0}};
         FlushSequence();
-        Press(hwnd, WM_LBUTTONDBLCLK, PickerCentre(hwnd));
-        Press(hwnd, WM_LBUTTONDBLCLK, {1, 1});
+        SendMouse(hwnd, WM_LBUTTONDBLCLK, PickerCentre(hwnd));
+        SendMouse(hwnd, WM_LBUTTONDBLCLK, corner);
         OkSequence(dblclk, "double-clicks on and off the picker");
         EXPECT_EQ(NULL, GetCapture());
         EXPECT_FALSE(d.m_bDragging);
@@ -271,7 +217,7 @@ TEST(Drag, EscapeEndsADragAndOnlyOutsideOneClosesTheDialog)
     dlg.check = [](CPickerDlgProbe& d) {
         HWND hwnd = d.m_hWnd;
         HCURSOR arrow = ShowArrow();
-        Press(hwnd, WM_LBUTTONDOWN, PickerCentre(hwnd));
+        SendMouse(hwnd, WM_LBUTTONDOWN, PickerCentre(hwnd));
         std::wstring sampled = ItemText(hwnd, IDC_COLORREF);
         RecordDialog(d);
 
@@ -301,7 +247,7 @@ TEST(Drag, LosingTheCaptureEndsTheDragAndLeavesTheNewHolderItsCapture)
     dlg.check = [](CPickerDlgProbe& d) {
         HWND hwnd = d.m_hWnd;
         HCURSOR arrow = ShowArrow();
-        Press(hwnd, WM_LBUTTONDOWN, PickerCentre(hwnd));
+        SendMouse(hwnd, WM_LBUTTONDOWN, PickerCentre(hwnd));
         HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
         RecordDialog(d);
 
@@ -329,12 +275,12 @@ TEST(Drag, NullPickerCursorKeepsTheCurrentCursorAndNothingBreaks)
         HCURSOR arrow = ShowArrow();
         DestroyCursor(d.m_hPickerCursor);
         d.m_hPickerCursor = NULL;
-        Press(hwnd, WM_LBUTTONDOWN, PickerCentre(hwnd));
+        SendMouse(hwnd, WM_LBUTTONDOWN, PickerCentre(hwnd));
         EXPECT_TRUE(d.m_bDragging);
         EXPECT_EQ(arrow, GetCursor());
         SendMessageW(hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(2, 2));
         EXPECT_NE(L"", ItemText(hwnd, IDC_HTML));
-        Press(hwnd, WM_LBUTTONUP, PickerCentre(hwnd));
+        SendMouse(hwnd, WM_LBUTTONUP, PickerCentre(hwnd));
         ExpectIdle(d, arrow);
     };
     dlg.DoModal();

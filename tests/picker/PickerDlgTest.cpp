@@ -135,18 +135,6 @@ TEST(PickerDlg, WindowIconsAndDragIconAreTheApplicationIcon)
     dlg.DoModal();
 }
 
-namespace
-{
-WNDPROC g_dialogProc;
-
-LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
-    if (msg == WM_PAINT || msg == WM_ICONERASEBKGND || msg == WM_ERASEBKGND)
-        AddMessage({msg, sent, wp, lp});
-    return CallWindowProcW(g_dialogProc, hwnd, msg, wp, lp);
-}
-} // namespace
-
 // Minimised, the dialog paints its own icon: the paint handler first asks for the
 // icon background, then draws. Restored, painting is the default and asks for none.
 TEST(PickerDlg, OnlyTheMinimisedWindowPaintsItsIcon)
@@ -162,7 +150,7 @@ TEST(PickerDlg, OnlyTheMinimisedWindowPaintsItsIcon)
     CPickerDlgProbe dlg;
     dlg.check = [&](CPickerDlgProbe& d) {
         HWND hwnd = d.m_hWnd;
-        g_dialogProc = (WNDPROC)SetWindowLongPtrW(hwnd, GWLP_WNDPROC, (LONG_PTR)RecordingProc);
+        InstallRecorder(hwnd, {WM_PAINT, WM_ICONERASEBKGND, WM_ERASEBKGND});
 
         FlushSequence();
         SendMessageW(hwnd, WM_PAINT, 0, 0);
@@ -176,7 +164,7 @@ TEST(PickerDlg, OnlyTheMinimisedWindowPaintsItsIcon)
         OkSequence(iconicPaint, "minimised paint");
 
         ShowWindow(hwnd, SW_RESTORE);
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, (LONG_PTR)g_dialogProc);
+        RemoveRecorder(hwnd);
     };
     dlg.DoModal();
 }

@@ -4,22 +4,20 @@
 #include "res/resource.h"
 #include "support/LeakCheck.h"
 #include "support/ReadBack.h"
+#include "support/Screen.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
 
 namespace
 {
 const int kWarmUpSamples = 20;
 const int kSamples = 10000;
 
-// Client points spread over the dialog and past its edges, so the colours and the
-// lengths of the texts keep changing.
-POINT SamplePoint(int i, const RECT& client)
+// Screen points spread over the top left of the screen, where the dialog is, and past
+// the screen's edges, so the colours and the lengths of the texts keep changing.
+POINT SamplePoint(int i)
 {
-    POINT pt = {(i * 37) % (client.right + 60) - 30, (i * 23) % (client.bottom + 60) - 30};
-    return pt;
+    return {(i * 37) % 360 - 30, (i * 23) % 390 - 30};
 }
 } // namespace
 
@@ -29,16 +27,14 @@ TEST(SampleLeak, TenThousandSamplesLeaveTheGdiAndUserObjectCountsUnchanged)
     dlg.check = [](CPickerDlgProbe& d) {
         HWND hwnd = d.m_hWnd;
         HWND swatch = GetDlgItem(hwnd, IDC_SWATCH);
-        RECT client, picker;
-        GetClientRect(hwnd, &client);
-        GetWindowRect(GetDlgItem(hwnd, IDC_PICKER), &picker);
-        MapWindowPoints(NULL, hwnd, (POINT*)&picker, 2);
-        SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON,
-                     MAKELPARAM((picker.left + picker.right) / 2, (picker.top + picker.bottom) / 2));
+        POINT press = PickerCentre(hwnd);
+        ScreenToClient(hwnd, &press);
+        SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
         ASSERT_TRUE(d.m_bDragging);
 
         auto sample = [&](int i) {
-            POINT pt = SamplePoint(i, client);
+            POINT pt = SamplePoint(i);
+            ScreenToClient(hwnd, &pt);
             SendMessageW(hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
             UpdateWindow(swatch);
             // The readouts repaint too, though not after every move, to keep the run short.
@@ -47,11 +43,10 @@ TEST(SampleLeak, TenThousandSamplesLeaveTheGdiAndUserObjectCountsUnchanged)
         };
         EXPECT_TRUE(KeepsNoObjects(kWarmUpSamples, kSamples, sample));
 
-        // The moves were samples: the drag is on and the readouts show the last one.
+        // The moves were samples: the drag is on and the readouts show the last one,
+        // SamplePoint(9999).
         EXPECT_TRUE(d.m_bDragging);
-        POINT last = SamplePoint(kSamples - 1, client);
-        ClientToScreen(hwnd, &last);
-        EXPECT_EQ(std::to_wstring(last.x) + L", " + std::to_wstring(last.y), ItemText(hwnd, IDC_COORDINATES));
+        EXPECT_EQ(L"213, 237", ItemText(hwnd, IDC_COORDINATES));
         SendMessageW(hwnd, WM_LBUTTONUP, 0, 0);
     };
     dlg.DoModal();

@@ -1,7 +1,7 @@
 #include "res/PeImage.h"
 
 #include "res/ByteReader.h"
-#include "res/ResourceModule.h"
+#include "support/Paths.h"
 
 #include <cstddef>
 

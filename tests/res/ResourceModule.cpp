@@ -24,14 +24,6 @@ BOOL CALLBACK AddLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR lis
 }
 }
 
-std::wstring WindowsPath(const char* unixPath)
-{
-    std::wstring path = L"Z:";
-    for (const char* p = unixPath; *p; ++p)
-        path += *p == '/' ? L'\\' : wchar_t(*p);
-    return path;
-}
-
 ResourceModule::ResourceModule(const char* unixPath)
     : m_hModule(LoadLibraryExW(WindowsPath(unixPath).c_str(), NULL,
                                LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE))

@@ -1,6 +1,8 @@
 // A built executable opened as a data file, so its resources can be read as bytes
 // without running any of its code.
 #pragma once
+#include "support/Paths.h"
+
 #include <windows.h>
 
 #include <string>
@@ -28,5 +30,3 @@ public:
 private:
     HMODULE m_hModule;
 };
-
-std::wstring WindowsPath(const char* unixPath);

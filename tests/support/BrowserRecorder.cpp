@@ -1,5 +1,6 @@
 #include "support/BrowserRecorder.h"
 
+#include "support/Paths.h"
 #include "support/Pump.h"
 
 namespace
@@ -14,22 +15,12 @@ std::wstring Widen(const char* s)
         w += (wchar_t)(unsigned char)*s;
     return w;
 }
-
-// The log's Unix path as Wine sees it: drive Z: is the Unix root.
-std::wstring LogPath()
-{
-    std::wstring path = L"Z:" + Widen(TINTLET_BROWSER_LOG);
-    for (wchar_t& c : path)
-        if (c == L'/')
-            c = L'\\';
-    return path;
-}
 } // namespace
 
 BrowserRecorder::BrowserRecorder()
     : m_active(false), m_hadValue(false), m_oldType(REG_SZ)
 {
-    DeleteFileW(LogPath().c_str());
+    DeleteFileW(WindowsPath(TINTLET_BROWSER_LOG).c_str());
     HKEY key;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, NULL, 0, KEY_READ | KEY_WRITE, NULL, &key, NULL))
         return;
@@ -61,8 +52,8 @@ BrowserRecorder::~BrowserRecorder()
 std::vector<std::wstring> BrowserRecorder::Requests() const
 {
     std::vector<std::wstring> lines;
-    HANDLE file = CreateFileW(LogPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
-                              OPEN_EXISTING, 0, NULL);
+    HANDLE file = CreateFileW(WindowsPath(TINTLET_BROWSER_LOG).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL);
     if (file == INVALID_HANDLE_VALUE)
         return lines;
     std::string bytes;

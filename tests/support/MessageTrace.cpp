@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -9,7 +10,14 @@
 namespace
 {
 std::vector<Message> g_trace;
-const wchar_t kOldProc[] = L"TintletTestOldProc";
+const wchar_t kRecorderProp[] = L"TintletTestRecorder";
+
+struct Recorder
+{
+    WNDPROC oldProc;
+    std::vector<UINT> messages;
+    UINT flags;
+};
 
 bool Matches(const Message& want, const Message& got)
 {
@@ -23,6 +31,8 @@ bool Matches(const Message& want, const Message& got)
         return false;
     if ((want.flags & lparam) && want.lParam != got.lParam)
         return false;
+    if ((want.flags & id) && want.id != got.id)
+        return false;
     return true;
 }
 
@@ -30,17 +40,30 @@ std::string Describe(const Message* m)
 {
     if (!m)
         return "-";
-    char buf[96];
-    snprintf(buf, sizeof buf, "%04x%s w=%llx l=%llx", m->message, (m->flags & defwinproc) ? " def" : "",
-             (unsigned long long)m->wParam, (unsigned long long)m->lParam);
+    char buf[112];
+    int n = snprintf(buf, sizeof buf, "%04x%s w=%llx l=%llx", m->message, (m->flags & defwinproc) ? " def" : "",
+                     (unsigned long long)m->wParam, (unsigned long long)m->lParam);
+    if (m->id || (m->flags & id))
+        snprintf(buf + n, sizeof buf - n, " id=%d", m->id);
     return buf;
 }
 
 LRESULT CALLBACK RecorderProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
-    AddMessage({msg, sent, wp, lp});
-    WNDPROC old = (WNDPROC)GetPropW(hwnd, kOldProc);
-    return CallWindowProcW(old, hwnd, msg, wp, lp);
+    Recorder* r = (Recorder*)GetPropW(hwnd, kRecorderProp);
+    WNDPROC oldProc = r->oldProc;
+    if (r->messages.empty() || std::find(r->messages.begin(), r->messages.end(), msg) != r->messages.end())
+    {
+        // A top-level window's identifier field holds its menu.
+        int ctrlId = (GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) ? GetDlgCtrlID(hwnd) : 0;
+        AddMessage({msg, r->flags, wp, lp, ctrlId});
+    }
+    if (msg == WM_NCDESTROY)
+    {
+        RemovePropW(hwnd, kRecorderProp);
+        delete r;
+    }
+    return CallWindowProcW(oldProc, hwnd, msg, wp, lp);
 }
 } // namespace
 
@@ -48,12 +71,21 @@ void AddMessage(const Message& msg) { g_trace.push_back(msg); }
 
 void FlushSequence() { g_trace.clear(); }
 
-void InstallRecorder(HWND hwnd)
+void InstallRecorder(HWND hwnd, std::initializer_list<UINT> messages, UINT flags)
 {
-    SetPropW(hwnd, kOldProc, (HANDLE)SetWindowLongPtrW(hwnd, GWLP_WNDPROC, (LONG_PTR)RecorderProc));
+    Recorder* r = new Recorder{NULL, messages, flags};
+    SetPropW(hwnd, kRecorderProp, (HANDLE)r);
+    r->oldProc = (WNDPROC)SetWindowLongPtrW(hwnd, GWLP_WNDPROC, (LONG_PTR)RecorderProc);
 }
 
-void OkSequence(const Message* expected, const char* context)
+void RemoveRecorder(HWND hwnd)
+{
+    Recorder* r = (Recorder*)RemovePropW(hwnd, kRecorderProp);
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, (LONG_PTR)r->oldProc);
+    delete r;
+}
+
+void OkSequenceAt(const Message* expected, const char* context, const char* file, int line)
 {
     std::vector<Message> got;
     got.swap(g_trace);
@@ -75,15 +107,15 @@ void OkSequence(const Message* expected, const char* context)
     if (ok)
         return;
 
-    std::string table = "expected                         | actual\n";
+    std::string table = "expected                               | actual\n";
     size_t n = 0;
     while (expected[n].message)
         ++n;
     for (size_t i = 0; i < n || i < got.size(); ++i)
     {
         std::string left = Describe(i < n ? &expected[i] : nullptr);
-        left.resize(33, ' ');
+        left.resize(39, ' ');
         table += left + "| " + Describe(i < got.size() ? &got[i] : nullptr) + "\n";
     }
-    ADD_FAILURE() << context << ": message sequence differs\n" << table;
+    ADD_FAILURE_AT(file, line) << context << ": message sequence differs\n" << table;
 }

@@ -1,8 +1,11 @@
-#include "e2e/TintletProcess.h"
+#include "support/TintletProcess.h"
 
-#include "e2e/RealMouse.h"
 #include "res/resource.h"
+#include "support/Paths.h"
 #include "support/Pump.h"
+#include "support/ReadBack.h"
+#include "support/RealMouse.h"
+#include "support/Screen.h"
 
 namespace
 {
@@ -28,26 +31,6 @@ std::vector<HWND> VisibleWindowsOf(DWORD pid)
     Search s = {pid, {}};
     EnumWindows(CollectVisible, (LPARAM)&s);
     return s.found;
-}
-
-POINT CentreOf(HWND hwnd)
-{
-    RECT rc;
-    GetWindowRect(hwnd, &rc);
-    return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
-}
-
-std::wstring PointText(POINT pt)
-{
-    return std::to_wstring(pt.x) + L", " + std::to_wstring(pt.y);
-}
-
-std::wstring WindowsPath(const char* unixPath)
-{
-    std::wstring path = L"Z:";
-    for (const char* p = unixPath; *p; ++p)
-        path += (*p == '/') ? L'\\' : (wchar_t)*p;
-    return path;
 }
 
 TintletProcess::TintletProcess(const std::wstring& args)
@@ -111,15 +94,24 @@ bool TintletProcess::WaitForText(int id, const std::wstring& text, DWORD ms) con
     return PumpUntil([&] { return Text(id) == text; }, ms);
 }
 
+bool TintletProcess::WaitForSample(POINT pt, DWORD ms) const
+{
+    return PumpUntil(
+        [&] {
+            POINT shown;
+            return ReadPoint(Text(IDC_COORDINATES), &shown) && shown.x == pt.x && shown.y == pt.y;
+        },
+        ms);
+}
+
 bool TintletProcess::DragFromPickerTo(POINT pt) const
 {
     SetForegroundWindow(m_hwnd);
-    POINT picker = CentreOf(Item(IDC_PICKER));
+    POINT picker = PickerCentre(m_hwnd);
     if (!RealMouse::MoveTo(picker))
         return false;
     RealMouse::LeftDown();
-    bool sampled = WaitForText(IDC_COORDINATES, PointText(picker)) && RealMouse::MoveTo(pt) &&
-                   WaitForText(IDC_COORDINATES, PointText(pt));
+    bool sampled = WaitForSample(picker) && RealMouse::MoveTo(pt) && WaitForSample(pt);
     RealMouse::LeftUp();
     return sampled && PumpUntil([&] { return Capture() == NULL; }, 2000);
 }

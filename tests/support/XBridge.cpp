@@ -1,6 +1,8 @@
-#include "e2e/XBridge.h"
+#include "support/XBridge.h"
 
-#include "e2e/TintletProcess.h"
+#include "support/Paths.h"
+
+#include <windows.h>
 
 #include <cstdlib>
 

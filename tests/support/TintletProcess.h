@@ -23,6 +23,8 @@ public:
     HWND Capture() const;
     // Waits until control `id` shows `text`.
     bool WaitForText(int id, const std::wstring& text, DWORD ms = 3000) const;
+    // Waits until the coordinates readout names screen point pt.
+    bool WaitForSample(POINT pt, DWORD ms = 3000) const;
     // A whole drag with real input: press on the pipette, move to pt, release there.
     // True once the readouts show pt's sample.
     bool DragFromPickerTo(POINT pt) const;
@@ -41,12 +43,5 @@ private:
 
 // The visible top-level windows of a process, topmost first.
 std::vector<HWND> VisibleWindowsOf(DWORD pid);
-// The centre of a window on the screen.
-POINT CentreOf(HWND hwnd);
 // Real key strokes to `window`, brought to the front first.
 void PressKeyIn(HWND window, WORD vk);
-// A screen point as the coordinates readout shows it.
-std::wstring PointText(POINT pt);
-
-// The Windows path of a file given by its Unix path (Wine maps / to drive Z:).
-std::wstring WindowsPath(const char* unixPath);

@@ -1,7 +1,7 @@
-#include "e2e/RealMouse.h"
+#include "support/RealMouse.h"
 
-#include "e2e/XBridge.h"
 #include "support/Pump.h"
+#include "support/XBridge.h"
 
 #include <cstdio>
 #include <string>

@@ -1,4 +1,4 @@
-#include "e2e/ColourTarget.h"
+#include "support/ColourTarget.h"
 
 #include "support/Pump.h"
 
@@ -11,6 +11,7 @@ const Band kBands[4] = {
 
 namespace
 {
+const POINT kOrigin = {10, 700};
 const int kBand = 50, kBandHeight = 60;
 const POINT kLoneAt = {3 * kBand + 10, 12};
 
@@ -33,19 +34,15 @@ LRESULT CALLBACK TargetProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 }
 } // namespace
 
-ColourTarget::ColourTarget(HWND dialog)
+ColourTarget::ColourTarget()
 {
     WNDCLASSW wc = {};
     wc.lpfnWndProc = TargetProc;
     wc.hInstance = GetModuleHandleW(NULL);
     wc.lpszClassName = L"TintletColourTarget";
     RegisterClassW(&wc);
-    RECT dlg;
-    GetWindowRect(dialog, &dlg);
-    m_origin.x = 10;
-    m_origin.y = dlg.top > kBandHeight + 20 ? 10 : GetSystemMetrics(SM_CYSCREEN) - kBandHeight - 10;
-    m_hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, m_origin.x,
-                             m_origin.y, kBand * kBandCount, kBandHeight, NULL, NULL, NULL, NULL);
+    m_hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, kOrigin.x,
+                             kOrigin.y, kBand * kBandCount, kBandHeight, NULL, NULL, NULL, NULL);
     UpdateWindow(m_hwnd);
     PumpMessages(100);
 }
@@ -57,10 +54,10 @@ ColourTarget::~ColourTarget()
 
 POINT ColourTarget::BandCentre(int i) const
 {
-    return {m_origin.x + i * kBand + kBand / 2, m_origin.y + kBandHeight / 2};
+    return {kOrigin.x + i * kBand + kBand / 2, kOrigin.y + kBandHeight / 2};
 }
 
 POINT ColourTarget::LonePixel() const
 {
-    return {m_origin.x + kLoneAt.x, m_origin.y + kLoneAt.y};
+    return {kOrigin.x + kLoneAt.x, kOrigin.y + kLoneAt.y};
 }
