@@ -56,6 +56,24 @@ protected:
         PutOnClipboard(L"before");
     }
 
+    // Clicks the button and waits for its text on the clipboard; returns how far one
+    // copy moves the clipboard's sequence number.
+    DWORD CopyStep(int idButton, const wchar_t* text)
+    {
+        DWORD before = GetClipboardSequenceNumber();
+        Click(CentreOf(m_app.Item(idButton)));
+        EXPECT_TRUE(PumpUntil([&] { return ClipboardText() == text; }, 3000)) << "no copy of " << idButton;
+        return GetClipboardSequenceNumber() - before;
+    }
+    // The second press of a double-click on the button the pointer is over.
+    void PressTwice()
+    {
+        RealMouse::LeftDown();
+        RealMouse::LeftUp();
+        RealMouse::LeftDown();
+        PumpMessages(100);
+    }
+
     TintletProcess m_app;
     ColourTarget m_target;
 };
@@ -84,20 +102,13 @@ TEST_F(CopyFixture, ClickPutsExactlyTheReadoutOnTheClipboardForEveryClient)
 // its release.
 TEST_F(CopyFixture, DoubleClickCopiesTwice)
 {
-    POINT hex = CentreOf(m_app.Item(IDC_COPY_HEX));
-    DWORD before = GetClipboardSequenceNumber();
-    Click(hex);
-    ASSERT_TRUE(PumpUntil([] { return ClipboardText() == L"FF, 00, 00"; }, 3000));
-    DWORD perCopy = GetClipboardSequenceNumber() - before;
+    DWORD perCopy = CopyStep(IDC_COPY_HEX, L"FF, 00, 00");
     ASSERT_GT(perCopy, 0u);
     PumpMessages(GetDoubleClickTime() + 100); // the next click starts afresh
 
     PutOnClipboard(L"before");
-    before = GetClipboardSequenceNumber();
-    RealMouse::LeftDown();
-    RealMouse::LeftUp();
-    RealMouse::LeftDown();
-    PumpMessages(100);
+    DWORD before = GetClipboardSequenceNumber();
+    PressTwice();
     EXPECT_TRUE(SendMessageW(m_app.Item(IDC_COPY_HEX), BM_GETSTATE, 0, 0) & BST_PUSHED);
     RealMouse::LeftUp();
     PumpMessages(200);
@@ -111,22 +122,15 @@ TEST_F(CopyFixture, DoubleClickCopiesTwice)
 // and the clipboard keeps the first click's text.
 TEST_F(CopyFixture, DoubleClickReleasedElsewhereCopiesOnce)
 {
-    POINT dec = CentreOf(m_app.Item(IDC_COPY_DEC));
-    DWORD before = GetClipboardSequenceNumber();
-    Click(dec);
-    ASSERT_TRUE(PumpUntil([] { return ClipboardText() == L"255, 0, 0"; }, 3000));
-    DWORD perCopy = GetClipboardSequenceNumber() - before;
+    DWORD perCopy = CopyStep(IDC_COPY_DEC, L"255, 0, 0");
     const POINT releases[] = {CentreOf(m_app.Item(IDC_COPY_HTML)), CentreOf(m_app.Item(IDC_RGB_DEC))};
     for (POINT release : releases)
     {
         PumpMessages(GetDoubleClickTime() + 100);
         PutOnClipboard(L"before");
-        before = GetClipboardSequenceNumber();
-        RealMouse::MoveTo(dec);
-        RealMouse::LeftDown();
-        RealMouse::LeftUp();
-        RealMouse::LeftDown();
-        PumpMessages(100);
+        DWORD before = GetClipboardSequenceNumber();
+        RealMouse::MoveTo(CentreOf(m_app.Item(IDC_COPY_DEC)));
+        PressTwice();
         EXPECT_TRUE(SendMessageW(m_app.Item(IDC_COPY_DEC), BM_GETSTATE, 0, 0) & BST_PUSHED);
         RealMouse::MoveTo(release);
         RealMouse::LeftUp();
