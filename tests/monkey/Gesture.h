@@ -19,6 +19,9 @@ struct Gesture
     // the pipette released there), or the clipboard holds readout `readoutId` (a click
     // on an enabled copy button).
     bool sampled = false;
+    // A pipette drag with an Escape in it: should the press start no drag, the Escape
+    // goes to the dialog, which may then close.
+    bool escapes = false;
     bool pressed = false;
     POINT firstPress = {}; // where its first and last presses are
     POINT lastPress = {};

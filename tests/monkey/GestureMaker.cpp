@@ -196,6 +196,7 @@ Gesture GestureMaker::PipetteDrag(const AppView& view)
     }
     g.Release();
     g.sampled = escapeAfter < 0;
+    g.escapes = escapeAfter >= 0;
     g.keys = false; // the Escape is the drag's own, checked with it
     return g;
 }

@@ -305,19 +305,21 @@ private:
             if (!PumpUntil([&] { return Observe(*m_app).foreground; }, 1000))
                 return false;
         }
-        // A press soon after the last one and near it is the second of a double-click,
-        // which the dialog leaves alone even on the pipette.
-        if (g.pressed && GetTickCount() - m_lastPressTick < GetDoubleClickTime() + 250 &&
-            abs(g.firstPress.x - m_lastPress.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
-            abs(g.firstPress.y - m_lastPress.y) <= GetSystemMetrics(SM_CYDOUBLECLK))
+        // A press soon after an earlier one and near it may be the second of a
+        // double-click, which the dialog leaves alone even on the pipette: then no drag
+        // runs, and a drag's Escape reaches the dialog. Wine tells double-clicks apart
+        // per thread, so a press on another program's window in between does not part
+        // two presses on ours, and after a double-click a third press may count as one
+        // again: every recent press counts.
+        if (g.pressed && MayBeDoubleClick(g.firstPress))
+        {
             g.sampled = false;
+            g.mayEnd = g.mayEnd || g.escapes;
+        }
         if (!XBridge::Run("xdotool" + g.command))
             return Fail("xdotool failed:" + g.command);
         if (g.pressed)
-        {
-            m_lastPressTick = GetTickCount();
-            m_lastPress = g.lastPress;
-        }
+            m_recentPresses.push_back({GetTickCount(), g.lastPress});
         ++m_report.gestures;
         m_report.events += g.events;
         m_recent.push_back(Format("%ld:", m_report.gestures) + g.command);
@@ -336,6 +338,20 @@ private:
                 1000);
         }
         return true;
+    }
+
+    bool MayBeDoubleClick(POINT press)
+    {
+        DWORD now = GetTickCount(), window = GetDoubleClickTime() + 250;
+        while (!m_recentPresses.empty() && now - m_recentPresses.front().tick >= window)
+            m_recentPresses.pop_front();
+        for (const Press& p : m_recentPresses)
+        {
+            if (abs(press.x - p.pt.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
+                abs(press.y - p.pt.y) <= GetSystemMetrics(SM_CYDOUBLECLK))
+                return true;
+        }
+        return false;
     }
 
     bool Verify(const Gesture& g, DWORD clipboard)
@@ -381,8 +397,12 @@ private:
     long m_lastMayEnd = -100;
     std::string m_lastMayEndCommand;
     HWND m_lastBox = NULL;
-    DWORD m_lastPressTick = 0;
-    POINT m_lastPress = {};
+    struct Press
+    {
+        DWORD tick;
+        POINT pt;
+    };
+    std::deque<Press> m_recentPresses;
     std::deque<std::string> m_recent;
 };
 } // namespace
