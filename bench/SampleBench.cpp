@@ -215,9 +215,8 @@ int wmain(int argc, wchar_t** argv)
     printf("%-28s %10.1f us %10.1f us %8.2f   (goal <= 3.00; median of %d x %d samples; readout %s)\n",
            "per sample, painted", dlg.m_sampleUs, dlg.m_floorUs, dlg.m_sampleUs / dlg.m_floorUs, g_rounds, g_samples,
            dlg.m_readoutOk ? "OK" : "FAILED");
-    printf(
-        "%-28s %10.1f us %10.1f us %8.2f   (floor: the same Win32 calls, made directly; goal <= 1.05)\n",
-        "per sample, against calls", dlg.m_sampleUs, dlg.m_callsUs, dlg.m_sampleUs / dlg.m_callsUs);
+    printf("%-28s %10.1f us %10.1f us %8.2f   (floor: the same Win32 calls, made directly; goal <= 1.05)\n",
+           "per sample, against calls", dlg.m_sampleUs, dlg.m_callsUs, dlg.m_sampleUs / dlg.m_callsUs);
     printf("%-28s %10.2f ms %10.2f ms %8.2f   (4 buttons x 4 images; median of %d x %d)\n",
            "image rebuild, colour change", dlg.m_rebuildMs, dlg.m_glyphLoadMs, dlg.m_rebuildMs / dlg.m_glyphLoadMs,
            g_rounds, kRebuilds);

@@ -11,7 +11,10 @@ const int kMargin = 4; // points stay clear of the stripes' edges
 const wchar_t kClass[] = L"TintletBenchStripes";
 } // namespace
 
-Stripes::Stripes(int x, int y) : m_hwnd(NULL), m_x(x), m_y(y)
+Stripes::Stripes(int x, int y)
+    : m_hwnd(NULL),
+      m_x(x),
+      m_y(y)
 {
     WNDCLASSW wc = {};
     wc.lpfnWndProc = WndProc;

@@ -2,7 +2,8 @@
 
 #include "CWnd.h"
 
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : NULL)
+CClientDC::CClientDC(CWnd* pWnd)
+    : m_hWnd(pWnd ? pWnd->m_hWnd : NULL)
 {
     m_hDC = ::GetDC(m_hWnd);
 }

@@ -13,7 +13,8 @@ CHandleMap s_bitmapMap = HandleMapOf<CBitmap, &CBitmap::m_hObject>();
 CHandleMap s_fontMap = HandleMapOf<CFont, &CFont::m_hObject>();
 } // namespace
 
-CDC::CDC() : m_hDC(NULL)
+CDC::CDC()
+    : m_hDC(NULL)
 {
 }
 

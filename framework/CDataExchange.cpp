@@ -3,7 +3,8 @@
 #include "CWnd.h"
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-    : m_pDlgWnd(pDlgWnd), m_bSaveAndValidate(bSaveAndValidate)
+    : m_pDlgWnd(pDlgWnd),
+      m_bSaveAndValidate(bSaveAndValidate)
 {
 }
 

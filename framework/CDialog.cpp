@@ -12,12 +12,15 @@ CDialog* s_pDlgInit;
 } // namespace
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-ON_BN_CLICKED(IDOK, OnOK)
-ON_BN_CLICKED(IDCANCEL, OnCancel)
+    ON_BN_CLICKED(IDOK, OnOK)
+    ON_BN_CLICKED(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd), m_bContinueModal(FALSE), m_nModalResult(-1)
+    : m_nIDTemplate(nIDTemplate),
+      m_pParentWnd(pParentWnd),
+      m_bContinueModal(FALSE),
+      m_nModalResult(-1)
 {
 }
 

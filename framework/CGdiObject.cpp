@@ -1,6 +1,7 @@
 #include "CGdiObject.h"
 
-CGdiObject::CGdiObject() : m_hObject(NULL)
+CGdiObject::CGdiObject()
+    : m_hObject(NULL)
 {
 }
 

@@ -1,6 +1,7 @@
 #include "CImageList.h"
 
-CImageList::CImageList() : m_hImageList(NULL)
+CImageList::CImageList()
+    : m_hImageList(NULL)
 {
 }
 

@@ -2,7 +2,8 @@
 
 #include "CWnd.h"
 
-CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd)
+CPaintDC::CPaintDC(CWnd* pWnd)
+    : m_hWnd(pWnd->m_hWnd)
 {
     m_hDC = ::BeginPaint(m_hWnd, &m_ps);
 }

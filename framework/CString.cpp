@@ -6,18 +6,23 @@
 
 #include "CWinApp.h"
 
-CString::CString() : m_pchData(m_szInline), m_nLength(0), m_nCapacity(nInlineChars)
+CString::CString()
+    : m_pchData(m_szInline),
+      m_nLength(0),
+      m_nCapacity(nInlineChars)
 {
     m_szInline[0] = 0;
 }
 
-CString::CString(LPCTSTR psz) : CString()
+CString::CString(LPCTSTR psz)
+    : CString()
 {
     if (psz)
         Assign(psz, lstrlenW(psz));
 }
 
-CString::CString(const CString& src) : CString()
+CString::CString(const CString& src)
+    : CString()
 {
     Assign(src.m_pchData, src.m_nLength);
 }

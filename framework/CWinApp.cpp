@@ -15,7 +15,8 @@ int s_nDispatching;
 } // namespace
 
 CWinApp::CWinApp(LPCTSTR /*lpszAppName*/)
-    : m_pMainWnd(NULL), m_hInstance(GetModuleHandleW(NULL))
+    : m_pMainWnd(NULL),
+      m_hInstance(GetModuleHandleW(NULL))
 {
     s_pApp = this;
 }

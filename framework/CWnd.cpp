@@ -53,12 +53,14 @@ const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
 CWnd::CWnd()
-    : m_hWnd(NULL), m_pfnSuper(NULL)
+    : m_hWnd(NULL),
+      m_pfnSuper(NULL)
 {
 }
 
 CWnd::CWnd(HWND hWndInsertAfter)
-    : m_hWnd(hWndInsertAfter), m_pfnSuper(NULL)
+    : m_hWnd(hWndInsertAfter),
+      m_pfnSuper(NULL)
 {
 }
 
@@ -101,8 +103,8 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     if (!s_wndMap.SetPermanent(hWnd, this))
         return FALSE;
     m_hWnd = hWnd;
-    m_pfnSuper = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc)));
+    m_pfnSuper =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc)));
     if (!m_pfnSuper)
     {
         Detach();
@@ -118,8 +120,7 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 
 HWND CWnd::UnsubclassWindow()
 {
-    if (m_hWnd && m_pfnSuper &&
-        GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(AfxWndProc))
+    if (m_hWnd && m_pfnSuper && GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(AfxWndProc))
         SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     return Detach();
 }
@@ -382,8 +383,8 @@ BOOL CWnd::DispatchEntry(const AFX_MSGMAP_ENTRY* pEntry, WPARAM wParam, LPARAM l
         result = reinterpret_cast<LRESULT>((this->*reinterpret_cast<HCURSOR (CWnd::*)()>(pEntry->pfn))());
         break;
     case AfxSig_vwp:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT, CPoint)>(pEntry->pfn))(
-            static_cast<UINT>(wParam), PointFromLParam(lParam));
+        (this->*reinterpret_cast<void (CWnd::*)(UINT, CPoint)>(pEntry->pfn))(static_cast<UINT>(wParam),
+                                                                             PointFromLParam(lParam));
         break;
     case AfxSig_vW:
         (this->*reinterpret_cast<void (CWnd::*)(CWnd*)>(pEntry->pfn))(FromHandle(reinterpret_cast<HWND>(lParam)));
@@ -399,8 +400,7 @@ BOOL CWnd::DispatchEntry(const AFX_MSGMAP_ENTRY* pEntry, WPARAM wParam, LPARAM l
         break;
     }
     case AfxSig_uP:
-        result = (this->*reinterpret_cast<UINT (CWnd::*)(CPoint)>(pEntry->pfn))(
-            PointFromLParam(lParam));
+        result = (this->*reinterpret_cast<UINT (CWnd::*)(CPoint)>(pEntry->pfn))(PointFromLParam(lParam));
         break;
     case AfxSig_bWuu:
         result = (this->*reinterpret_cast<BOOL (CWnd::*)(CWnd*, UINT, UINT)>(pEntry->pfn))(

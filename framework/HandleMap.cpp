@@ -61,8 +61,8 @@ BOOL CHandleMap::Add(Table& table, HANDLE h, void* pObject)
     {
         int nMax = table.nMax ? table.nMax * 2 : 16;
         SIZE_T cb = nMax * sizeof(Entry);
-        void* pNew = table.pEntries ? HeapReAlloc(GetProcessHeap(), 0, table.pEntries, cb)
-                                    : HeapAlloc(GetProcessHeap(), 0, cb);
+        void* pNew =
+            table.pEntries ? HeapReAlloc(GetProcessHeap(), 0, table.pEntries, cb) : HeapAlloc(GetProcessHeap(), 0, cb);
         if (!pNew)
             return FALSE;
         table.pEntries = static_cast<Entry*>(pNew);

@@ -15,7 +15,10 @@ public:
     typedef void (*PFNDELETETEMP)(void* pObject);
 
     constexpr CHandleMap(PFNNEWTEMP pfnNewTemp, PFNDELETETEMP pfnDeleteTemp)
-        : m_permanent(), m_temporary(), m_pfnNewTemp(pfnNewTemp), m_pfnDeleteTemp(pfnDeleteTemp)
+        : m_permanent(),
+          m_temporary(),
+          m_pfnNewTemp(pfnNewTemp),
+          m_pfnDeleteTemp(pfnDeleteTemp)
     {
     }
 

@@ -48,76 +48,68 @@ struct AFX_MSGMAP
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
-#define DECLARE_MESSAGE_MAP()                                                                                \
-protected:                                                                                                   \
-    static const AFX_MSGMAP* GetThisMessageMap();                                                            \
+#define DECLARE_MESSAGE_MAP()                                                                                          \
+protected:                                                                                                             \
+    static const AFX_MSGMAP* GetThisMessageMap();                                                                      \
     virtual const AFX_MSGMAP* GetMessageMap() const;
 
 // Entries keep handlers under one generic member pointer type on purpose; the casts
 // are undone, to the very same type, when a message is dispatched.
-#define AFX_MSGMAP_CASTS_BEGIN                                                                               \
-    _Pragma("GCC diagnostic push") _Pragma("GCC diagnostic ignored \"-Wcast-function-type\"")
-#define AFX_MSGMAP_CASTS_END _Pragma("GCC diagnostic pop")
+#define AFX_MSGMAP_CASTS_BEGIN _Pragma("GCC diagnostic push") _Pragma("GCC diagnostic ignored \"-Wcast-function-type\"")
+#define AFX_MSGMAP_CASTS_END   _Pragma("GCC diagnostic pop")
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                               \
-    AFX_MSGMAP_CASTS_BEGIN                                                                                   \
-    const AFX_MSGMAP* theClass::GetMessageMap() const                                                        \
-    {                                                                                                        \
-        return GetThisMessageMap();                                                                          \
-    }                                                                                                        \
-    const AFX_MSGMAP* theClass::GetThisMessageMap()                                                          \
-    {                                                                                                        \
-        using ThisClass [[maybe_unused]] = theClass;                                                         \
-        using TheBaseClass = baseClass;                                                                      \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                                         \
+    AFX_MSGMAP_CASTS_BEGIN                                                                                             \
+    const AFX_MSGMAP* theClass::GetMessageMap() const                                                                  \
+    {                                                                                                                  \
+        return GetThisMessageMap();                                                                                    \
+    }                                                                                                                  \
+    const AFX_MSGMAP* theClass::GetThisMessageMap()                                                                    \
+    {                                                                                                                  \
+        using ThisClass [[maybe_unused]] = theClass;                                                                   \
+        using TheBaseClass = baseClass;                                                                                \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
-#define END_MESSAGE_MAP()                                                                                    \
-    {0, 0, 0, AfxSig_end, (AFX_PMSGW)0}                                                                      \
-    }                                                                                                        \
-    ;                                                                                                        \
-    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};            \
-    return &messageMap;                                                                                      \
-    }                                                                                                        \
+#define END_MESSAGE_MAP()                                                                                              \
+    {                                                                                                                  \
+        0, 0, 0, AfxSig_end, (AFX_PMSGW)0                                                                              \
+    }                                                                                                                  \
+    }                                                                                                                  \
+    ;                                                                                                                  \
+    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};                      \
+    return &messageMap;                                                                                                \
+    }                                                                                                                  \
     AFX_MSGMAP_CASTS_END
 
-#define AFX_MSG_ENTRY(msg, code, id, sig, type, fn)                                                          \
+#define AFX_MSG_ENTRY(msg, code, id, sig, type, fn)                                                                    \
     {msg, code, id, sig, reinterpret_cast<AFX_PMSGW>(static_cast<type>(&ThisClass::fn))},
 
 // void OnPaint()
-#define ON_WM_PAINT() AFX_MSG_ENTRY(WM_PAINT, 0, 0, AfxSig_vv, void (CWnd::*)(), OnPaint)
+#define ON_WM_PAINT()         AFX_MSG_ENTRY(WM_PAINT, 0, 0, AfxSig_vv, void (CWnd::*)(), OnPaint)
 // void OnSysCommand(UINT nID, LPARAM lParam)
-#define ON_WM_SYSCOMMAND()                                                                                   \
-    AFX_MSG_ENTRY(WM_SYSCOMMAND, 0, 0, AfxSig_vwl, void (CWnd::*)(UINT, LPARAM), OnSysCommand)
+#define ON_WM_SYSCOMMAND()    AFX_MSG_ENTRY(WM_SYSCOMMAND, 0, 0, AfxSig_vwl, void (CWnd::*)(UINT, LPARAM), OnSysCommand)
 // HCURSOR OnQueryDragIcon()
-#define ON_WM_QUERYDRAGICON()                                                                                \
-    AFX_MSG_ENTRY(WM_QUERYDRAGICON, 0, 0, AfxSig_hv, HCURSOR (CWnd::*)(), OnQueryDragIcon)
+#define ON_WM_QUERYDRAGICON() AFX_MSG_ENTRY(WM_QUERYDRAGICON, 0, 0, AfxSig_hv, HCURSOR (CWnd::*)(), OnQueryDragIcon)
 // void OnLButtonDown(UINT nFlags, CPoint point)
-#define ON_WM_LBUTTONDOWN()                                                                                  \
-    AFX_MSG_ENTRY(WM_LBUTTONDOWN, 0, 0, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnLButtonDown)
+#define ON_WM_LBUTTONDOWN()   AFX_MSG_ENTRY(WM_LBUTTONDOWN, 0, 0, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnLButtonDown)
 // void OnLButtonUp(UINT nFlags, CPoint point)
-#define ON_WM_LBUTTONUP()                                                                                    \
-    AFX_MSG_ENTRY(WM_LBUTTONUP, 0, 0, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnLButtonUp)
+#define ON_WM_LBUTTONUP()     AFX_MSG_ENTRY(WM_LBUTTONUP, 0, 0, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnLButtonUp)
 // void OnMouseMove(UINT nFlags, CPoint point)
-#define ON_WM_MOUSEMOVE()                                                                                    \
-    AFX_MSG_ENTRY(WM_MOUSEMOVE, 0, 0, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnMouseMove)
+#define ON_WM_MOUSEMOVE()     AFX_MSG_ENTRY(WM_MOUSEMOVE, 0, 0, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnMouseMove)
 // void OnCaptureChanged(CWnd* pWnd)
-#define ON_WM_CAPTURECHANGED()                                                                               \
+#define ON_WM_CAPTURECHANGED()                                                                                         \
     AFX_MSG_ENTRY(WM_CAPTURECHANGED, 0, 0, AfxSig_vW, void (CWnd::*)(CWnd*), OnCaptureChanged)
 // void OnSysColorChange()
-#define ON_WM_SYSCOLORCHANGE()                                                                               \
-    AFX_MSG_ENTRY(WM_SYSCOLORCHANGE, 0, 0, AfxSig_vv, void (CWnd::*)(), OnSysColorChange)
+#define ON_WM_SYSCOLORCHANGE() AFX_MSG_ENTRY(WM_SYSCOLORCHANGE, 0, 0, AfxSig_vv, void (CWnd::*)(), OnSysColorChange)
 // HBRUSH CtlColor(CDC* pDC, UINT nCtlColor); a NULL brush lets the parent answer
-#define ON_WM_CTLCOLOR_REFLECT()                                                                             \
-    AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_CTLCOLOR, 0, 0, AfxSig_hDu, HBRUSH (CWnd::*)(CDC*, UINT), CtlColor)
+#define ON_WM_CTLCOLOR_REFLECT()                                                                                       \
+    AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_CTLCOLOR, 0, 0, AfxSig_hDu, HBRUSH(CWnd::*)(CDC*, UINT), CtlColor)
 // UINT OnNcHitTest(CPoint point), point in screen coordinates
-#define ON_WM_NCHITTEST()                                                                                    \
-    AFX_MSG_ENTRY(WM_NCHITTEST, 0, 0, AfxSig_uP, UINT (CWnd::*)(CPoint), OnNcHitTest)
+#define ON_WM_NCHITTEST() AFX_MSG_ENTRY(WM_NCHITTEST, 0, 0, AfxSig_uP, UINT (CWnd::*)(CPoint), OnNcHitTest)
 // BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
-#define ON_WM_SETCURSOR()                                                                                    \
-    AFX_MSG_ENTRY(WM_SETCURSOR, 0, 0, AfxSig_bWuu, BOOL (CWnd::*)(CWnd*, UINT, UINT), OnSetCursor)
+#define ON_WM_SETCURSOR() AFX_MSG_ENTRY(WM_SETCURSOR, 0, 0, AfxSig_bWuu, BOOL (CWnd::*)(CWnd*, UINT, UINT), OnSetCursor)
 // LRESULT memberFxn(WPARAM wParam, LPARAM lParam)
-#define ON_MESSAGE(message, memberFxn)                                                                       \
+#define ON_MESSAGE(message, memberFxn)                                                                                 \
     AFX_MSG_ENTRY(message, 0, 0, AfxSig_lwl, LRESULT (CWnd::*)(WPARAM, LPARAM), memberFxn)
 // void memberFxn()
-#define ON_BN_CLICKED(id, memberFxn)                                                                         \
-    AFX_MSG_ENTRY(WM_COMMAND, BN_CLICKED, id, AfxSig_vv, void (CWnd::*)(), memberFxn)
+#define ON_BN_CLICKED(id, memberFxn) AFX_MSG_ENTRY(WM_COMMAND, BN_CLICKED, id, AfxSig_vv, void (CWnd::*)(), memberFxn)

@@ -7,6 +7,6 @@
 #define TINTLET_VERSION_PATCH 0
 #define TINTLET_VERSION_BUILD 0
 // As the About box and the version strings show it.
-#define TINTLET_VERSION_TEXT "1.1"
+#define TINTLET_VERSION_TEXT  "1.1"
 
-#define TINTLET_HOMEPAGE "https://tintlet.org/"
+#define TINTLET_HOMEPAGE      "https://tintlet.org/"

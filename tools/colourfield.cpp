@@ -22,12 +22,18 @@ COLORREF Hue(int h)
     int f = h % 255;
     switch (h / 255)
     {
-    case 0: return RGB(255, f, 0);
-    case 1: return RGB(255 - f, 255, 0);
-    case 2: return RGB(0, 255, f);
-    case 3: return RGB(0, 255 - f, 255);
-    case 4: return RGB(f, 0, 255);
-    default: return RGB(255, 0, 255 - f);
+    case 0:
+        return RGB(255, f, 0);
+    case 1:
+        return RGB(255 - f, 255, 0);
+    case 2:
+        return RGB(0, 255, f);
+    case 3:
+        return RGB(0, 255 - f, 255);
+    case 4:
+        return RGB(f, 0, 255);
+    default:
+        return RGB(255, 0, 255 - f);
     }
 }
 
@@ -82,9 +88,9 @@ int wmain(int argc, wchar_t** argv)
     wc.hCursor = LoadCursorW(NULL, IDC_ARROW);
     wc.lpszClassName = L"TintletColourField";
     RegisterClassW(&wc);
-    HWND hwnd = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"Colour field", WS_POPUP | WS_BORDER | WS_VISIBLE,
-                                _wtoi(argv[1]), _wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), NULL, NULL,
-                                wc.hInstance, NULL);
+    HWND hwnd =
+        CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"Colour field", WS_POPUP | WS_BORDER | WS_VISIBLE,
+                        _wtoi(argv[1]), _wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), NULL, NULL, wc.hInstance, NULL);
     if (!hwnd)
         return 1;
     MSG msg;

@@ -342,8 +342,7 @@ TEST_F(CopyButtonFixture, DoubleClickReleasedOffTheButtonOrCancelledClicksNothin
     RecordButton();
     SendMessageW(m_button.m_hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
     FlushSequence();
-    const Message off[] = {
-        {WM_LBUTTONUP, sent}, {BM_SETSTATE, sent | wparam, 0}, {WM_CAPTURECHANGED, sent}, {0}};
+    const Message off[] = {{WM_LBUTTONUP, sent}, {BM_SETSTATE, sent | wparam, 0}, {WM_CAPTURECHANGED, sent}, {0}};
     SendMessageW(m_button.m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(-5, 40));
     OkSequence(off, "release off the button");
     EXPECT_FALSE(SendMessageW(m_button.m_hWnd, BM_GETSTATE, 0, 0) & BST_PUSHED);

@@ -28,7 +28,10 @@ public:
     using CHyperLink::m_hCursor;
 };
 
-INT_PTR CALLBACK PassiveProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
+INT_PTR CALLBACK PassiveProc(HWND, UINT msg, WPARAM, LPARAM)
+{
+    return msg == WM_INITDIALOG;
+}
 
 LOGFONTW FontOf(HGDIOBJ font)
 {
@@ -191,8 +194,8 @@ TEST_F(HyperLinkTest, LabelWithoutAFontOfItsOwnTakesTheDialogFontElseTheGuiFont)
                                 NULL, NULL);
     CWnd host;
     ASSERT_TRUE(host.SubclassWindow(bare));
-    HWND orphan = CreateWindowExW(0, L"STATIC", kAddress, WS_CHILD | WS_VISIBLE | SS_LEFT, 5, 5, kWidth, kHeight,
-                                  bare, NULL, NULL, NULL);
+    HWND orphan = CreateWindowExW(0, L"STATIC", kAddress, WS_CHILD | WS_VISIBLE | SS_LEFT, 5, 5, kWidth, kHeight, bare,
+                                  NULL, NULL, NULL);
     ASSERT_FALSE(SendMessageW(bare, WM_GETFONT, 0, 0));
     CHyperLinkProbe orphanLink;
     ASSERT_TRUE(orphanLink.SubclassWindow(orphan));

@@ -8,7 +8,10 @@
 
 namespace
 {
-bool IsTopmost(HWND hwnd) { return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+bool IsTopmost(HWND hwnd)
+{
+    return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
 
 void SysCommand(HWND hwnd, WPARAM cmd)
 {
@@ -24,7 +27,10 @@ RECT ClientRectOf(HWND dialog, HWND child)
     return rc;
 }
 
-INT_PTR CALLBACK PassiveProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
+INT_PTR CALLBACK PassiveProc(HWND, UINT msg, WPARAM, LPARAM)
+{
+    return msg == WM_INITDIALOG;
+}
 } // namespace
 
 TEST(PickerWindow, StartsTopmostWithAFixedFrameAndATaskbarButton)
@@ -73,7 +79,8 @@ TEST(PickerWindow, CannotBeMaximisedOrResized)
     EXPECT_TRUE(EqualRect(&before, &after));
     EXPECT_FALSE(IsZoomed(app.Dialog()));
     // The frame offers no sizing edge: its right border is a plain border.
-    LRESULT hit = SendMessageW(app.Dialog(), WM_NCHITTEST, 0, MAKELPARAM(before.right - 1, (before.top + before.bottom) / 2));
+    LRESULT hit =
+        SendMessageW(app.Dialog(), WM_NCHITTEST, 0, MAKELPARAM(before.right - 1, (before.top + before.bottom) / 2));
     EXPECT_NE(HTRIGHT, hit);
     EXPECT_NE(HTBOTTOMRIGHT, hit);
 }
@@ -144,7 +151,8 @@ TEST(PickerWindow, LayoutFollowsTheTemplate)
 {
     TintletProcess app;
     ASSERT_TRUE(app.Dialog());
-    HWND reference = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_PICKER_DIALOG), NULL, PassiveProc, 0);
+    HWND reference =
+        CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_PICKER_DIALOG), NULL, PassiveProc, 0);
     ASSERT_TRUE(reference);
 
     RECT appClient, refClient;

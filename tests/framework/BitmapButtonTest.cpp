@@ -167,11 +167,11 @@ protected:
         wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
         wc.lpszClassName = L"TintletBitmapButtonParent";
         RegisterClassW(&wc);
-        m_hParent = CreateWindowExW(0, wc.lpszClassName, L"parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 200,
-                                    150, NULL, NULL, wc.hInstance, NULL);
+        m_hParent = CreateWindowExW(0, wc.lpszClassName, L"parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 200, 150,
+                                    NULL, NULL, wc.hInstance, NULL);
         ASSERT_NE(nullptr, m_hParent);
-        m_hButton = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 7, 9, 50,
-                                    30, m_hParent, (HMENU)1006, wc.hInstance, NULL);
+        m_hButton = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 7, 9, 50, 30,
+                                    m_hParent, (HMENU)1006, wc.hInstance, NULL);
         ASSERT_NE(nullptr, m_hButton);
         ASSERT_TRUE(m_parent.SubclassWindow(m_hParent));
         ASSERT_TRUE(m_button.SubclassWindow(m_hButton));

@@ -47,10 +47,7 @@ protected:
     }
 
     // Called for each kStep message; ends the dialog when done.
-    virtual void Step(int /*nStep*/)
-    {
-        EndDialog(-2);
-    }
+    virtual void Step(int /*nStep*/) { EndDialog(-2); }
 };
 
 TEST(DialogTest, ModalLoopEndsOnOk)
@@ -103,7 +100,10 @@ TEST(DialogTest, MissingTemplateFailsWithoutAWindow)
 {
     struct CDialogMissing : CTestDialog
     {
-        CDialogMissing() : CTestDialog(IDD_TEST_MISSING) {}
+        CDialogMissing()
+            : CTestDialog(IDD_TEST_MISSING)
+        {
+        }
         bool m_bInit = false;
         BOOL OnInitDialog() override
         {
@@ -120,7 +120,10 @@ TEST(DialogTest, MissingTemplateFailsWithoutAWindow)
 class CPreTranslateProbe : public CWnd
 {
 public:
-    explicit CPreTranslateProbe(UINT nTag = 0) : m_nTag(nTag) {}
+    explicit CPreTranslateProbe(UINT nTag = 0)
+        : m_nTag(nTag)
+    {
+    }
 
     BOOL PreTranslateMessage(MSG* pMsg) override
     {
@@ -152,10 +155,10 @@ TEST(DialogTest, PreTranslateRunsFromTheTargetUpToTheDialog)
         {
             CTestDialog::OnInitDialog();
             // A control inside a child window, two levels below the dialog.
-            HWND hContainer = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 60, 200, 40, m_hWnd,
-                                              NULL, NULL, NULL);
-            HWND hInner = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, hContainer,
-                                          NULL, NULL, NULL);
+            HWND hContainer =
+                CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 60, 200, 40, m_hWnd, NULL, NULL, NULL);
+            HWND hInner =
+                CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, hContainer, NULL, NULL, NULL);
             m_container.SubclassWindow(hContainer);
             m_inner.SubclassWindow(hInner);
             m_container.m_bTakeX = true;
@@ -184,7 +187,10 @@ TEST(DialogTest, NestedDialogDisablesTheMainWindowWhileItRuns)
 {
     struct CInner : CTestDialog
     {
-        CInner() : CTestDialog(IDD_TEST_INNER) {}
+        CInner()
+            : CTestDialog(IDD_TEST_INNER)
+        {
+        }
         HWND m_hWndOwner = NULL;
         BOOL m_bOwnerEnabled = TRUE;
         BOOL OnInitDialog() override

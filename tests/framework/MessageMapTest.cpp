@@ -27,8 +27,8 @@ HWND CreateTopLevel()
         wc.lpszClassName = L"TintletTestTopLevel";
         atom = RegisterClassW(&wc);
     }
-    return CreateWindowExW(0, L"TintletTestTopLevel", L"test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300, 200,
-                           NULL, NULL, GetModuleHandleW(NULL), NULL);
+    return CreateWindowExW(0, L"TintletTestTopLevel", L"test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300, 200, NULL,
+                           NULL, GetModuleHandleW(NULL), NULL);
 }
 
 HWND CreateChild(HWND hParent, LPCWSTR className, DWORD style, int id)
@@ -56,7 +56,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CBaseProbe, CWnd)
-ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
 
 class CDerivedProbe : public CBaseProbe
@@ -85,18 +85,15 @@ protected:
         Default();
     }
 
-    void OnClicked()
-    {
-        AddMessage({WM_COMMAND, sent | wparam, kClickedId, 0});
-    }
+    void OnClicked() { AddMessage({WM_COMMAND, sent | wparam, kClickedId, 0}); }
 
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CDerivedProbe, CBaseProbe)
-ON_WM_LBUTTONDOWN()
-ON_WM_MOUSEMOVE()
-ON_BN_CLICKED(kClickedId, OnClicked)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_BN_CLICKED(kClickedId, OnClicked)
 END_MESSAGE_MAP()
 
 class MessageMapTest : public ::testing::Test
@@ -161,12 +158,13 @@ TEST_F(MessageMapTest, MessagesReachMappedHandlersBaseHandlersOrDefaultProcessin
     probe.SendMessage(WM_COMMAND, MAKEWPARAM(kClickedId, BN_CLICKED), 0);
     probe.SendMessage(WM_COMMAND, MAKEWPARAM(kClickedId, BN_DOUBLECLICKED), 0);
     probe.SendMessage(WM_COMMAND, MAKEWPARAM(kClickedId + 1, BN_CLICKED), 0);
-    static const Message commands[] = {{WM_COMMAND, sent | wparam, kClickedId, 0},
-                                       {kDefWindowProcSeen, sent | wparam, WM_COMMAND, 0},
-                                       {WM_COMMAND, sent | defwinproc | wparam, MAKEWPARAM(kClickedId, BN_DOUBLECLICKED), 0},
-                                       {kDefWindowProcSeen, sent | wparam, WM_COMMAND, 0},
-                                       {WM_COMMAND, sent | defwinproc | wparam, MAKEWPARAM(kClickedId + 1, BN_CLICKED), 0},
-                                       {0, 0, 0, 0}};
+    static const Message commands[] = {
+        {WM_COMMAND, sent | wparam, kClickedId, 0},
+        {kDefWindowProcSeen, sent | wparam, WM_COMMAND, 0},
+        {WM_COMMAND, sent | defwinproc | wparam, MAKEWPARAM(kClickedId, BN_DOUBLECLICKED), 0},
+        {kDefWindowProcSeen, sent | wparam, WM_COMMAND, 0},
+        {WM_COMMAND, sent | defwinproc | wparam, MAKEWPARAM(kClickedId + 1, BN_CLICKED), 0},
+        {0, 0, 0, 0}};
     OkSequence(commands, "commands");
 }
 
@@ -216,7 +214,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CColorProbe, CStatic)
-ON_WM_CTLCOLOR_REFLECT()
+    ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
 TEST_F(MessageMapTest, ColourRequestIsOfferedToTheControlFirst)
@@ -232,8 +230,8 @@ TEST_F(MessageMapTest, ColourRequestIsOfferedToTheControlFirst)
     FlushSequence();
 
     label.m_hbr = hbrLabel;
-    LRESULT result = parent.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc),
-                                        reinterpret_cast<LPARAM>(hStatic));
+    LRESULT result =
+        parent.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(hStatic));
     static const Message answered[] = {{WM_CTLCOLORSTATIC, sent | wparam, CTLCOLOR_STATIC, 0}, {0, 0, 0, 0}};
     OkSequence(answered, "control answers");
     EXPECT_EQ(reinterpret_cast<LRESULT>(hbrLabel), result);
@@ -242,15 +240,14 @@ TEST_F(MessageMapTest, ColourRequestIsOfferedToTheControlFirst)
     // A NULL brush: the parent answers as it would without the control's handler.
     label.m_hbr = NULL;
     result = parent.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(hStatic));
-    static const Message declined[] = {
-        {WM_CTLCOLORSTATIC, sent | wparam, CTLCOLOR_STATIC, 0},
-        {WM_CTLCOLORSTATIC, sent | defwinproc | wparam | lparam, reinterpret_cast<WPARAM>(hdc),
-         reinterpret_cast<LPARAM>(hStatic)},
-        {0, 0, 0, 0}};
+    static const Message declined[] = {{WM_CTLCOLORSTATIC, sent | wparam, CTLCOLOR_STATIC, 0},
+                                       {WM_CTLCOLORSTATIC, sent | defwinproc | wparam | lparam,
+                                        reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(hStatic)},
+                                       {0, 0, 0, 0}};
     OkSequence(declined, "control declines");
-    EXPECT_EQ(DefWindowProcW(m_hParent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc),
-                             reinterpret_cast<LPARAM>(hStatic)),
-              result);
+    EXPECT_EQ(
+        DefWindowProcW(m_hParent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(hStatic)),
+        result);
 
     ReleaseDC(hStatic, hdc);
     DestroyWindow(hStatic);

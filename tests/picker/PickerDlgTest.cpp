@@ -32,7 +32,10 @@ std::vector<MenuItem> ReadMenu(HMENU menu)
     return items;
 }
 
-bool IsTopmost(HWND hwnd) { return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+bool IsTopmost(HWND hwnd)
+{
+    return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
 
 bool IsChecked(HWND hwnd)
 {
@@ -139,14 +142,8 @@ TEST(PickerDlg, WindowIconsAndDragIconAreTheApplicationIcon)
 // icon background, then draws. Restored, painting is the default and asks for none.
 TEST(PickerDlg, OnlyTheMinimisedWindowPaintsItsIcon)
 {
-    static const Message iconicPaint[] = {
-        {WM_PAINT, sent},
-        {WM_ICONERASEBKGND, sent | lparam, 0, 0},
-        {0}};
-    static const Message normalPaint[] = {
-        {WM_PAINT, sent},
-        {WM_ERASEBKGND, sent | optional},
-        {0}};
+    static const Message iconicPaint[] = {{WM_PAINT, sent}, {WM_ICONERASEBKGND, sent | lparam, 0, 0}, {0}};
+    static const Message normalPaint[] = {{WM_PAINT, sent}, {WM_ERASEBKGND, sent | optional}, {0}};
     CPickerDlgProbe dlg;
     dlg.check = [&](CPickerDlgProbe& d) {
         HWND hwnd = d.m_hWnd;

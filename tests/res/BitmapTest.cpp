@@ -20,7 +20,7 @@ struct PixelRun
     int y, x0, x1;
     COLORREF colour;
 };
-}
+} // namespace
 
 TEST_P(BitmapTest, Format)
 {
@@ -65,15 +65,29 @@ TEST_P(BitmapTest, TwoSheetsOfPaper)
     }
     const PixelRun runs[] = {
         // the rear sheet: top edge to the fold, fold corners, bottom left corner
-        {0, 0, 5, kBlack}, {3, 5, 8, kBlack}, {1, 5, 5, kBlack}, {9, 0, 0, kBlack},
-        {0, 6, 8, kLightGrey}, {2, 6, 6, kWhite},
+        {0, 0, 5, kBlack},
+        {3, 5, 8, kBlack},
+        {1, 5, 5, kBlack},
+        {9, 0, 0, kBlack},
+        {0, 6, 8, kLightGrey},
+        {2, 6, 6, kWhite},
         // the front sheet
-        {4, 5, 10, kBlue}, {7, 10, 13, kBlue}, {13, 5, 13, kBlue}, {5, 12, 13, kLightGrey}, {6, 11, 11, kWhite},
+        {4, 5, 10, kBlue},
+        {7, 10, 13, kBlue},
+        {13, 5, 13, kBlue},
+        {5, 12, 13, kLightGrey},
+        {6, 11, 11, kWhite},
         // text lines
-        {3, 2, 3, kBlack}, {5, 2, 4, kBlack}, {7, 2, 4, kBlack},
-        {7, 7, 8, kBlack}, {9, 7, 11, kBlack}, {11, 7, 11, kBlack},
+        {3, 2, 3, kBlack},
+        {5, 2, 4, kBlack},
+        {7, 2, 4, kBlack},
+        {7, 7, 8, kBlack},
+        {9, 7, 11, kBlack},
+        {11, 7, 11, kBlack},
         // paper between the lines
-        {4, 1, 4, kWhite}, {8, 6, 12, kWhite}, {12, 6, 12, kWhite},
+        {4, 1, 4, kWhite},
+        {8, 6, 12, kWhite},
+        {12, 6, 12, kWhite},
     };
     for (const PixelRun& r : runs)
         for (int x = r.x0; x <= r.x1; ++x)

@@ -1,7 +1,10 @@
 #include "res/ByteReader.h"
 
 ByteReader::ByteReader(const BYTE* data, size_t size, size_t offset)
-    : m_data(data), m_size(size), m_offset(offset), m_failed(offset > size)
+    : m_data(data),
+      m_size(size),
+      m_offset(offset),
+      m_failed(offset > size)
 {
 }
 

@@ -6,7 +6,7 @@ namespace
 class CursorTest : public ImageResourceTest
 {
 };
-}
+} // namespace
 
 TEST_P(CursorTest, LinkCursorIsAHandPointingUp)
 {

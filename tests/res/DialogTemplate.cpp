@@ -20,7 +20,7 @@ NameOrOrdinal ReadNameOrOrdinal(ByteReader& in)
     }
     return field;
 }
-}
+} // namespace
 
 bool ParseDialogTemplate(const std::vector<BYTE>& data, DialogTemplate& out)
 {

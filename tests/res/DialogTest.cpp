@@ -6,15 +6,15 @@ namespace
 {
 const WORD kButton = 0x0080;
 const WORD kStatic = 0x0082;
-const DWORD kNoId = 0xFFFFFFFF;  // IDC_STATIC
+const DWORD kNoId = 0xFFFFFFFF; // IDC_STATIC
 const WORD kNoIcon = 0;
 
 struct ExpectedItem
 {
     DWORD id;
     WORD windowClass;
-    const wchar_t* text;  // used when icon is kNoIcon
-    WORD icon;            // the icon resource number an icon static shows
+    const wchar_t* text; // used when icon is kNoIcon
+    WORD icon;           // the icon resource number an icon static shows
     DWORD style;
     DWORD exStyle;
     short x, y, cx, cy;
@@ -30,21 +30,29 @@ struct ExpectedDialog
     std::vector<ExpectedItem> items;
 };
 
-const ExpectedDialog kAbout = {
-    100, L"About Tintlet", 0x80C800C0, 0x00000080, 212, 52,
-    {
-        {kNoId, kStatic, L"", 128, 0x50001003, 0, 10, 10, 20, 20},
-        {kNoId, kStatic, L"Tintlet version 1.1\nCopyright (C) 2026 The Tintlet Project", kNoIcon, 0x50020080, 0,
-         40, 10, 125, 20},
-        {1000, kStatic, L"https://tintlet.org/", kNoIcon, 0x50020000, 0, 40, 35, 125, 8},
-        {1, kButton, L"OK", kNoIcon, 0x50030001, 0, 175, 10, 30, 14},
-    }};
+const ExpectedDialog kAbout = {100,
+                               L"About Tintlet",
+                               0x80C800C0,
+                               0x00000080,
+                               212,
+                               52,
+                               {
+                                   {kNoId, kStatic, L"", 128, 0x50001003, 0, 10, 10, 20, 20},
+                                   {kNoId, kStatic, L"Tintlet version 1.1\nCopyright (C) 2026 The Tintlet Project",
+                                    kNoIcon, 0x50020080, 0, 40, 10, 125, 20},
+                                   {1000, kStatic, L"https://tintlet.org/", kNoIcon, 0x50020000, 0, 40, 35, 125, 8},
+                                   {1, kButton, L"OK", kNoIcon, 0x50030001, 0, 175, 10, 30, 14},
+                               }};
 
 const ExpectedDialog kPicker = {
-    102, L"Tintlet", 0x90CA00C4, 0x00040000, 172, 175,
+    102,
+    L"Tintlet",
+    0x90CA00C4,
+    0x00040000,
+    172,
+    175,
     {
-        {kNoId, kStatic, L"Drag the tintlet over the screen to get the color.", kNoIcon, 0x50020000, 0, 5, 5, 160,
-         10},
+        {kNoId, kStatic, L"Drag the tintlet over the screen to get the color.", kNoIcon, 0x50020000, 0, 5, 5, 160, 10},
         {130, kStatic, L"", 131, 0x50000003, 0x00000001, 5, 20, 20, 20},
         {1, kButton, L"Close", kNoIcon, 0x50010001, 0, 120, 25, 45, 14},
         {kNoId, kButton, L"Color", kNoIcon, 0x50000007, 0, 5, 50, 160, 100},
@@ -123,7 +131,7 @@ protected:
         }
     }
 };
-}
+} // namespace
 
 TEST_P(DialogTest, AboutBoxTemplate)
 {

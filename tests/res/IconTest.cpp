@@ -82,7 +82,7 @@ protected:
             }
     }
 };
-}
+} // namespace
 
 TEST_P(IconTest, PickerPipette32)
 {

@@ -10,7 +10,7 @@
 struct GroupEntry
 {
     int width;
-    int height;  // the picture's height (cursor directories store twice that)
+    int height; // the picture's height (cursor directories store twice that)
     BYTE colours;
     WORD planes;
     WORD bitCount;

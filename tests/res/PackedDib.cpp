@@ -22,14 +22,18 @@ bool ReadRows(ByteReader& in, int width, int height, int bpp, std::vector<BYTE>&
     }
     return !in.Failed();
 }
-}
+} // namespace
 
-PackedDib::PackedDib(const BYTE* data, size_t size, bool hasMask) : m_header(), m_height(0), m_valid(false)
+PackedDib::PackedDib(const BYTE* data, size_t size, bool hasMask)
+    : m_header(),
+      m_height(0),
+      m_valid(false)
 {
     m_valid = Read(data, size, hasMask);
 }
 
-PackedDib::PackedDib(const std::vector<BYTE>& data, bool hasMask) : PackedDib(data.data(), data.size(), hasMask)
+PackedDib::PackedDib(const std::vector<BYTE>& data, bool hasMask)
+    : PackedDib(data.data(), data.size(), hasMask)
 {
 }
 

@@ -5,10 +5,13 @@
 
 #include <cstddef>
 
-PeImage::PeImage(const char* unixPath) : m_machine(0), m_subsystem(0), m_valid(false)
+PeImage::PeImage(const char* unixPath)
+    : m_machine(0),
+      m_subsystem(0),
+      m_valid(false)
 {
-    HANDLE hFile = CreateFileW(WindowsPath(unixPath).c_str(), GENERIC_READ, FILE_SHARE_READ, NULL,
-                               OPEN_EXISTING, 0, NULL);
+    HANDLE hFile =
+        CreateFileW(WindowsPath(unixPath).c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
     if (hFile == INVALID_HANDLE_VALUE)
         return;
     LARGE_INTEGER size;

@@ -8,7 +8,7 @@ namespace
 class PeImageTest : public ::testing::TestWithParam<TintletExe>
 {
 };
-}
+} // namespace
 
 TEST_P(PeImageTest, MachineAndGuiSubsystem)
 {

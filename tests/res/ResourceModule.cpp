@@ -22,7 +22,7 @@ BOOL CALLBACK AddLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR lis
     reinterpret_cast<std::vector<WORD>*>(list)->push_back(language);
     return TRUE;
 }
-}
+} // namespace
 
 ResourceModule::ResourceModule(const char* unixPath)
     : m_hModule(LoadLibraryExW(WindowsPath(unixPath).c_str(), NULL,
@@ -65,7 +65,6 @@ std::vector<WORD> ResourceModule::Ids(LPCWSTR type) const
 std::vector<WORD> ResourceModule::Languages(LPCWSTR type, WORD id) const
 {
     std::vector<WORD> languages;
-    EnumResourceLanguagesW(m_hModule, type, MAKEINTRESOURCEW(id), AddLanguage,
-                           reinterpret_cast<LONG_PTR>(&languages));
+    EnumResourceLanguagesW(m_hModule, type, MAKEINTRESOURCEW(id), AddLanguage, reinterpret_cast<LONG_PTR>(&languages));
     return languages;
 }

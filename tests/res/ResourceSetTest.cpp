@@ -15,7 +15,7 @@ protected:
         return ids;
     }
 };
-}
+} // namespace
 
 TEST_P(ResourceSetTest, OnlyTheProgramsResourceKinds)
 {

@@ -24,7 +24,7 @@ std::vector<std::wstring> ReadBlock(const std::vector<BYTE>& data, bool& ok)
     ok = !in.Failed() && in.Offset() == data.size();
     return strings;
 }
-}
+} // namespace
 
 TEST_P(StringTableTest, ExactlyThreeStrings)
 {

@@ -9,9 +9,9 @@
 struct VersionNode
 {
     std::wstring key;
-    WORD type;                // 1 text, 0 binary
-    WORD valueLength;         // as stored: characters for text, bytes for binary
-    std::vector<BYTE> value;  // the raw value bytes
+    WORD type;               // 1 text, 0 binary
+    WORD valueLength;        // as stored: characters for text, bytes for binary
+    std::vector<BYTE> value; // the raw value bytes
     std::vector<VersionNode> children;
 
     // A text value without its terminating zero.

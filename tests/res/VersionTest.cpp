@@ -23,18 +23,21 @@ std::string Manifest(const char* architecture)
     std::string arch = architecture;
     return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
            "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">\r\n"
-           "  <assemblyIdentity version=\"1.1.0.0\" processorArchitecture=\"" + arch +
+           "  <assemblyIdentity version=\"1.1.0.0\" processorArchitecture=\"" +
+           arch +
            "\" name=\"TintletProject.Tintlet.Tintlet.exe\" type=\"win32\"/>\r\n"
            "  <description>Tintlet screen colour picker</description>\r\n"
            "  <dependency>\r\n"
            "    <dependentAssembly>\r\n"
            "      <assemblyIdentity type=\"win32\" name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\" "
-           "processorArchitecture=\"" + arch + "\" publicKeyToken=\"6595b64144ccf1df\" language=\"*\"/>\r\n"
+           "processorArchitecture=\"" +
+           arch +
+           "\" publicKeyToken=\"6595b64144ccf1df\" language=\"*\"/>\r\n"
            "    </dependentAssembly>\r\n"
            "  </dependency>\r\n"
            "</assembly>\r\n";
 }
-}
+} // namespace
 
 TEST_P(VersionTest, FixedFileInfo)
 {

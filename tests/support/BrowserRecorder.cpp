@@ -18,7 +18,9 @@ std::wstring Widen(const char* s)
 } // namespace
 
 BrowserRecorder::BrowserRecorder()
-    : m_active(false), m_hadValue(false), m_oldType(REG_SZ)
+    : m_active(false),
+      m_hadValue(false),
+      m_oldType(REG_SZ)
 {
     DeleteFileW(WindowsPath(TINTLET_BROWSER_LOG).c_str());
     HKEY key;

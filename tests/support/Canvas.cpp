@@ -1,6 +1,8 @@
 #include "support/Canvas.h"
 
-Canvas::Canvas(int width, int height, COLORREF background) : m_width(width), m_height(height)
+Canvas::Canvas(int width, int height, COLORREF background)
+    : m_width(width),
+      m_height(height)
 {
     HDC screen = GetDC(NULL);
     m_hdc = CreateCompatibleDC(screen);

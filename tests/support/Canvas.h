@@ -11,18 +11,9 @@ public:
     Canvas(int width, int height, COLORREF background);
     ~Canvas();
 
-    HDC Dc() const
-    {
-        return m_hdc;
-    }
-    int Width() const
-    {
-        return m_width;
-    }
-    int Height() const
-    {
-        return m_height;
-    }
+    HDC Dc() const { return m_hdc; }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
     // Reads the whole bitmap (GetDIBits); later drawing needs another Read.
     void Read();
     COLORREF Pixel(int x, int y) const;

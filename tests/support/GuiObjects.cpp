@@ -39,8 +39,7 @@ template <class T> bool ReadRemote(HANDLE process, const void* address, T* out, 
 long CountGdiTable(HANDLE process)
 {
     PROCESS_BASIC_INFORMATION pbi = {};
-    if (NtQueryInformationProcess(process, ProcessBasicInformation, &pbi, sizeof pbi, NULL) != 0 ||
-        !pbi.PebBaseAddress)
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &pbi, sizeof pbi, NULL) != 0 || !pbi.PebBaseAddress)
         return -1;
     const BYTE* tableAddress = NULL;
     if (!ReadRemote(process, (const BYTE*)pbi.PebBaseAddress + kPebGdiTableOffset, &tableAddress) || !tableAddress)

@@ -77,8 +77,7 @@ TEST(GuiObjects, GdiCountFollowsBrushesDcsBitmapsAndRegions)
         "memory DCs", [](int) { return CreateCompatibleDC(NULL); }, [](HDC dc) { DeleteDC(dc); }, Gdi);
     HDC screen = GetDC(NULL);
     ExpectCounted<HBITMAP>(
-        "bitmaps", [&](int) { return CreateCompatibleBitmap(screen, 8, 8); }, [](HBITMAP b) { DeleteObject(b); },
-        Gdi);
+        "bitmaps", [&](int) { return CreateCompatibleBitmap(screen, 8, 8); }, [](HBITMAP b) { DeleteObject(b); }, Gdi);
     ReleaseDC(NULL, screen);
     ExpectCounted<HRGN>(
         "regions", [](int i) { return CreateRectRgn(0, 0, i + 1, i + 1); }, [](HRGN r) { DeleteObject(r); }, Gdi);
@@ -96,9 +95,7 @@ TEST(GuiObjects, UserCountFollowsWindowsMenusIconsAndAcceleratorTables)
     DestroyWindow(parent);
     ExpectCounted<HWND>(
         "message-only windows",
-        [](int) {
-            return CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
-        },
+        [](int) { return CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL); },
         [](HWND w) { DestroyWindow(w); }, User);
     ExpectCounted<HMENU>(
         "menus", [](int) { return CreatePopupMenu(); }, [](HMENU m) { DestroyMenu(m); }, User);
@@ -150,8 +147,8 @@ TEST(GuiObjects, CountsAnotherProcesssBrushesAndWindows)
     GetModuleFileNameW(NULL, exe, MAX_PATH);
     std::wstring path = exe;
     path = path.substr(0, path.find_last_of(L"\\/") + 1) + L"gui_objects_child.exe";
-    std::wstring cmd = L"\"" + path + L"\" " + std::to_wstring(kCount) + L" " +
-                       std::to_wstring((UINT_PTR)step) + L" " + std::to_wstring((UINT_PTR)done);
+    std::wstring cmd = L"\"" + path + L"\" " + std::to_wstring(kCount) + L" " + std::to_wstring((UINT_PTR)step) + L" " +
+                       std::to_wstring((UINT_PTR)done);
     STARTUPINFOW si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};

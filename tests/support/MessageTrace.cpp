@@ -67,9 +67,15 @@ LRESULT CALLBACK RecorderProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 }
 } // namespace
 
-void AddMessage(const Message& msg) { g_trace.push_back(msg); }
+void AddMessage(const Message& msg)
+{
+    g_trace.push_back(msg);
+}
 
-void FlushSequence() { g_trace.clear(); }
+void FlushSequence()
+{
+    g_trace.clear();
+}
 
 void InstallRecorder(HWND hwnd, std::initializer_list<UINT> messages, UINT flags)
 {

@@ -34,7 +34,8 @@ std::vector<HWND> VisibleWindowsOf(DWORD pid)
 }
 
 TintletProcess::TintletProcess(const std::wstring& args)
-    : m_pi(), m_hwnd(NULL)
+    : m_pi(),
+      m_hwnd(NULL)
 {
     std::wstring exe = WindowsPath(TINTLET_EXE);
     std::wstring cmd = L"\"" + exe + L"\"" + (args.empty() ? L"" : L" " + args);
