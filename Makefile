@@ -2,9 +2,11 @@
 # make test         build everything and the zip, and run every test under a private X server
 # make bench        print the benchmark table
 # make monkey       send 20,000 random real input events to the running program (SEED=n replays a run)
-# make dist         pack the shipped Tintlet.exe and a readme for Windows users into build/Tintlet-VERSION.zip
+# make dist         pack the shipped Tintlet.exe and a readme into build/Tintlet-VERSION.zip, with the exe
+#                   and SHA256SUMS beside it
 # make screenshots  regenerate the README's pictures in docs/ from the real program under Wine
 # make clang        build everything a second time with clang and lld (build only, warnings are errors)
+# make format       lay every C++ source out by .clang-format
 # Each target installs whatever the machine is missing first.
 
 BUILD      ?= build
@@ -20,7 +22,7 @@ ifneq ($(TEST_ARCH),)
 export TINTLET_TEST_ARCH := $(TEST_ARCH)
 endif
 
-.PHONY: all setup build run test bench monkey dist screenshots clang clean
+.PHONY: all setup build run test bench monkey dist screenshots clang format clean
 
 all: build
 
@@ -57,6 +59,9 @@ screenshots: build
 
 clang: setup $(CLANG_DIR)/Makefile
 	cmake --build $(CLANG_DIR) -j $(TINTLET_JOBS)
+
+format: setup
+	@bash scripts/format.sh
 
 clean:
 	rm -rf $(BUILD)

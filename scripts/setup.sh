@@ -17,7 +17,7 @@ run_packages=(
 x86_64_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 test_packages=(
   googletest
-  clang lld
+  clang lld clang-format
   xdotool xclip x11-utils x11-xserver-utils openbox
   zip unzip
 )
