@@ -9,6 +9,9 @@ namespace
 // window before the window's first message, so its map sees WM_NCCREATE onwards.
 // Not thread_local, for the reason given at the current message in CWnd.cpp.
 CDialog* s_pDlgInit;
+// The creation hook, removed as soon as it has attached the dialog: every window
+// created while it is in place asks the server for the hook.
+HHOOK s_hHookInit;
 } // namespace
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
@@ -43,10 +46,13 @@ INT_PTR CDialog::DoModal()
     m_nModalResult = -1;
 
     s_pDlgInit = this;
-    HHOOK hHook = SetWindowsHookExW(WH_CBT, CreateHookProc, NULL, GetCurrentThreadId());
-    HWND hWnd = hHook ? CreateDialogIndirectParamW(hInst, lpTemplate, hWndOwner, AfxDlgProc, 0) : NULL;
-    if (hHook)
-        UnhookWindowsHookEx(hHook);
+    s_hHookInit = SetWindowsHookExW(WH_CBT, CreateHookProc, NULL, GetCurrentThreadId());
+    HWND hWnd = s_hHookInit ? CreateDialogIndirectParamW(hInst, lpTemplate, hWndOwner, AfxDlgProc, 0) : NULL;
+    if (s_hHookInit)
+    {
+        UnhookWindowsHookEx(s_hHookInit);
+        s_hHookInit = NULL;
+    }
     s_pDlgInit = NULL;
     if (!hWnd || hWnd != m_hWnd)
     {
@@ -147,6 +153,8 @@ LRESULT CALLBACK CDialog::CreateHookProc(int nCode, WPARAM wParam, LPARAM lParam
         CDialog* pDlg = s_pDlgInit;
         s_pDlgInit = NULL;
         pDlg->SubclassWindow(hWnd);
+        UnhookWindowsHookEx(s_hHookInit);
+        s_hHookInit = NULL;
     }
     return CallNextHookEx(NULL, nCode, wParam, lParam);
 }
