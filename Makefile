@@ -7,7 +7,8 @@
 # make screenshots  regenerate the README's pictures in docs/ from the real program under Wine
 # make clang        build everything a second time with clang and lld (build only, warnings are errors)
 # make format       lay every C++ source out by .clang-format
-# Each target installs whatever the machine is missing first.
+# Each target installs whatever the machine is missing first. WINE=10 runs run, test, bench,
+# monkey and screenshots under Debian 13's Wine 10 in place of this machine's Wine 8.
 
 BUILD      ?= build
 CLANG_DIR  := $(BUILD)/clang-i686
@@ -20,6 +21,12 @@ export TINTLET_JOBS  ?= $(shell nproc)
 # TEST_ARCH=i686|x86_64 asks for one.
 ifneq ($(TEST_ARCH),)
 export TINTLET_TEST_ARCH := $(TEST_ARCH)
+endif
+# WINE=10 runs the program, the tests, the benchmarks and the monkey under Debian 13's
+# Wine 10, from a root made once per machine (scripts/wine-root.sh); the default, 8, is
+# this Debian 12 machine's own.
+ifneq ($(WINE),)
+export TINTLET_WINE := $(WINE)
 endif
 
 .PHONY: all setup build run test bench monkey dist screenshots clang format clean

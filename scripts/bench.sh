@@ -2,6 +2,7 @@
 # Prints the benchmark table of the build the tests run. Usage: bench.sh
 set -u
 . "$(dirname "$0")/wine-env.sh"
+tintlet_wine_enter "$@"
 dir=$TINTLET_BUILD/$TINTLET_TEST_ARCH
 tintlet_say_arch
 tintlet_session_start || exit 1

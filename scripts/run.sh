@@ -6,6 +6,7 @@
 # Usage: run.sh [EXE]
 set -u -o pipefail
 . "$(dirname "$0")/wine-env.sh"
+tintlet_wine_enter "$@"
 exe=${1:-$TINTLET_BUILD/$TINTLET_TEST_ARCH/Tintlet.exe}
 bin=$(dirname "$exe")
 tintlet_say_arch

@@ -5,6 +5,7 @@
 set -u -o pipefail
 out=$(mkdir -p "$1" && cd "$1" && pwd)
 . "$(dirname "$0")/wine-env.sh"
+tintlet_wine_enter "$@"
 bin=$TINTLET_BUILD/$TINTLET_TEST_ARCH
 tintlet_say_arch
 

@@ -1,7 +1,8 @@
 # Sourced by every script that runs Windows programs: the one place that knows how
 # Tintlet meets Wine and the X server. Functions:
+#   tintlet_wine_enter "$@" under WINE=10, run the calling script again in the Debian 13 root
 #   tintlet_wine_arch       the build the tests run (i686 or x86_64)
-#   tintlet_say_arch        one line: which build runs, and why
+#   tintlet_say_arch        two lines: which build runs, and why; which Wine runs it
 #   tintlet_prefix [KIND]   make the private Wine prefix of that build once, and use it
 #   tintlet_prefix_use KIND use the prefix of that kind (desktop or display) from here on
 #   tintlet_xvfb_start      start a private Xvfb, export DISPLAY
@@ -13,11 +14,25 @@
 #   tintlet_shoot FILE L T R B [X Y]  save a part of the screen
 #   tintlet_stop            stop what this shell started (wineserver, Xvfb)
 # TINTLET_TEST_ARCH=i686|x86_64 overrides the decision (ctest's emulator passes the
-# architecture its build tree was configured for).
+# architecture its build tree was configured for). TINTLET_WINE (make's WINE=) says
+# which Wine: 8, this Debian 12 machine's own, or 10, Debian 13's.
 
 TINTLET_ROOT=${TINTLET_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]:-$0}")/.." && pwd)}
 TINTLET_BUILD=${TINTLET_BUILD:-$TINTLET_ROOT/build}
 export WINEDEBUG=-all
+TINTLET_WINE=${TINTLET_WINE:-8}
+case $TINTLET_WINE in
+8 | 10) ;;
+*)
+  echo "wine: no Wine $TINTLET_WINE here: WINE=8 (this machine's, Debian 12's) or WINE=10 (Debian 13's)" >&2
+  return 2 2>/dev/null || exit 2
+  ;;
+esac
+export TINTLET_WINE
+# Each Wine has its prefixes and session files apart: Wine 10 upgrades a prefix in a way
+# Wine 8 cannot use.
+TINTLET_STATE=$TINTLET_BUILD
+[ "$TINTLET_WINE" = 8 ] || TINTLET_STATE=$TINTLET_BUILD/wine$TINTLET_WINE
 TINTLET_SCREEN=1024x768
 # No Mono or Gecko installer dialogs: nothing here needs them.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -38,6 +53,16 @@ else
 fi
 export TINTLET_TEST_ARCH
 
+# Debian 13's Wine 10 runs from a root of its own (scripts/wine-root.sh), with the host's
+# checkout and build trees: a script that runs Windows programs calls this first, and
+# under WINE=10 it starts that script again in there.
+tintlet_wine_enter() {
+  [ "$TINTLET_WINE" = 10 ] && [ -z "${TINTLET_IN_WINE_ROOT:-}" ] || return 0
+  # The root's Wine decides the build again, unless one was asked for.
+  [ "$TINTLET_ARCH_WHY" = asked ] || unset TINTLET_TEST_ARCH
+  exec bash "$TINTLET_ROOT/scripts/wine-root.sh" enter bash "$(cd "$(dirname "$0")" && pwd)/$(basename "$0")" "$@"
+}
+
 tintlet_wine_arch() {
   echo "$TINTLET_TEST_ARCH"
 }
@@ -51,6 +76,11 @@ tintlet_say_arch() {
     echo "wine: running $what: this kernel runs 32-bit programs"
   else
     echo "wine: running $what in place of the shipped i686 one: this kernel does not run 32-bit programs ($TINTLET_WINE32 did not start)"
+  fi
+  if [ "$TINTLET_WINE" = 8 ]; then
+    echo "wine: $("$WINE" --version 2>/dev/null), this machine's own (WINE=10 runs Debian 13's)"
+  else
+    echo "wine: $("$WINE" --version 2>/dev/null), Debian 13's, from the root ${TINTLET_WINE_ROOT:-made by scripts/wine-root.sh}, as WINE=$TINTLET_WINE asks"
   fi
 }
 
@@ -69,7 +99,7 @@ export WINELOADER=$WINE WINE
 # size of the X screen, so Windows screen coordinates are X coordinates, Wine draws
 # captions itself and nothing outside Wine shows. "display", for `make run` on a real
 # display, leaves it off: Tintlet is an ordinary window there and samples the whole screen.
-TINTLET_PREFIX_BASE=${TINTLET_WINEPREFIX:-$TINTLET_BUILD/wineprefix-$TINTLET_TEST_ARCH}
+TINTLET_PREFIX_BASE=${TINTLET_WINEPREFIX:-$TINTLET_STATE/wineprefix-$TINTLET_TEST_ARCH}
 export WINEPREFIX=$TINTLET_PREFIX_BASE
 
 tintlet_prefix_use() {
@@ -118,7 +148,7 @@ tintlet_prefix_desktop() {
 }
 
 tintlet_prefix_create() {
-  local log=$TINTLET_BUILD/wineboot-$TINTLET_TEST_ARCH${WINEPREFIX#"$TINTLET_PREFIX_BASE"}.log start=$SECONDS
+  local log=$TINTLET_STATE/wineboot-$TINTLET_TEST_ARCH${WINEPREFIX#"$TINTLET_PREFIX_BASE"}.log start=$SECONDS
   mkdir -p "$(dirname "$WINEPREFIX")"
   echo "wine: creating the private $WINEARCH $1 prefix $WINEPREFIX (once)"
   "$WINE" wineboot -i >"$log" 2>&1 || true
@@ -136,8 +166,8 @@ tintlet_prefix_create() {
 tintlet_xvfb_start() {
   local n=${1:-90}
   while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  mkdir -p "$TINTLET_BUILD"
-  Xvfb ":$n" -screen 0 "${TINTLET_SCREEN}x24" -nolisten tcp >"$TINTLET_BUILD/xvfb-$n.log" 2>&1 </dev/null &
+  mkdir -p "$TINTLET_STATE"
+  Xvfb ":$n" -screen 0 "${TINTLET_SCREEN}x24" -nolisten tcp >"$TINTLET_STATE/xvfb-$n.log" 2>&1 </dev/null &
   TINTLET_XVFB_PID=$!
   export DISPLAY=":$n"
   for _ in $(seq 100); do
@@ -152,11 +182,11 @@ tintlet_xvfb_start() {
 # program starts them first. Started here, they hold a log file instead of the pipe
 # ctest reads each test's output from, which would keep a test open until they exit.
 tintlet_wine_services() {
-  "$WINE" cmd /c exit >"$TINTLET_BUILD/wine-services.log" 2>&1 </dev/null
+  "$WINE" cmd /c exit >"$TINTLET_STATE/wine-services.log" 2>&1 </dev/null
 }
 
 tintlet_xinput_start() {
-  local dir="$TINTLET_BUILD/xinput-${DISPLAY#:}"
+  local dir="$TINTLET_STATE/xinput-${DISPLAY#:}"
   rm -rf "$dir" && mkdir -p "$dir" && mkfifo "$dir/request" "$dir/reply" || return 1
   "$TINTLET_ROOT/scripts/xinput-bridge.sh" "$dir" >"$dir/bridge.log" 2>&1 </dev/null &
   TINTLET_XINPUT_PID=$!
