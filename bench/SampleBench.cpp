@@ -10,6 +10,7 @@
 // allocations the program's own code makes in a sample.
 //   sample_bench [SAMPLES] [ROUNDS]
 #include "Clock.h"
+#include "Goal.h"
 #include "HeapCalls.h"
 #include "Stripes.h"
 #include "picker/PickerDlg.h"
@@ -212,15 +213,19 @@ int wmain(int argc, wchar_t** argv)
     dlg.DoModal();
     if (dlg.m_floorUs <= 0)
         return fprintf(stderr, "sample_bench: the stripes never showed on the screen\n"), 1;
-    printf("%-28s %10.1f us %10.1f us %8.2f   (goal <= 3.00; median of %d x %d samples; readout %s)\n",
+    // A sample must rewrite five readouts, which Wine's static controls repaint at once:
+    // against a bare pixel read there is no goal, against the same calls made directly
+    // the framework's share has one.
+    printf("%-28s %10.1f us %10.1f us %8.2f   (floor: a bare pixel read; median of %d x %d samples; readout %s)\n",
            "per sample, painted", dlg.m_sampleUs, dlg.m_floorUs, dlg.m_sampleUs / dlg.m_floorUs, g_rounds, g_samples,
            dlg.m_readoutOk ? "OK" : "FAILED");
-    printf("%-28s %10.1f us %10.1f us %8.2f   (floor: the same Win32 calls, made directly; goal <= 1.05)\n",
-           "per sample, against calls", dlg.m_sampleUs, dlg.m_callsUs, dlg.m_sampleUs / dlg.m_callsUs);
+    double callsRatio = dlg.m_sampleUs / dlg.m_callsUs;
+    printf("%-28s %10.1f us %10.1f us %8.2f   (floor: the same Win32 calls, made directly; goal <= 1.05: %s)\n",
+           "per sample, against calls", dlg.m_sampleUs, dlg.m_callsUs, callsRatio, Verdict(callsRatio <= 1.05));
     printf("%-28s %10.2f ms %10.2f ms %8.2f   (4 buttons x 4 images; median of %d x %d)\n",
            "image rebuild, colour change", dlg.m_rebuildMs, dlg.m_glyphLoadMs, dlg.m_rebuildMs / dlg.m_glyphLoadMs,
            g_rounds, kRebuilds);
-    printf("%-28s %10.1f                          (the program's own, counted through its HeapAlloc import)\n",
-           "heap allocations per sample", dlg.m_allocationsPerSample);
+    printf("%-28s %10.1f                          (the program's own, through its HeapAlloc import; goal 0: %s)\n",
+           "heap allocations per sample", dlg.m_allocationsPerSample, Verdict(dlg.m_allocationsPerSample == 0));
     return dlg.m_readoutOk ? 0 : 1;
 }

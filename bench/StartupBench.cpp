@@ -5,6 +5,7 @@
 // manifest does, shows what that request alone costs. A third, Tintlet's own start-up
 // work done by bare Win32 calls, leaves the framework's own cost.
 //   startup_bench TINTLET.EXE BARE.EXE [RUNS [BARE_V6.EXE [BARE_TINTLET.EXE]]]
+#include "Goal.h"
 #include "ProcessWindow.h"
 
 #include <windows.h>
@@ -95,16 +96,21 @@ int wmain(int argc, wchar_t** argv)
     }
 
     double app = Median(ms[0]);
-    char firstNote[40];
-    snprintf(firstNote, sizeof firstNote, "goal <= 1.10; median of %d", runs);
-    const char* const rows[][2] = {
-        {"start-up to first paint", firstNote},
-        {"start-up, same manifest", "floor asks for the common controls 6 too"},
-        {"start-up, same work", "floor: Tintlet's start-up by bare Win32 calls; goal <= 1.05"}};
+    // Only the floor that does Tintlet's own work has a goal, the framework's cost: the
+    // bare dialogs load no icons, cursor or button images, which Tintlet must.
+    const char* const rows[] = {"start-up to first paint", "start-up, same manifest", "start-up, same work"};
     for (size_t e = 1; e < exes.size(); ++e)
     {
-        double floor = Median(ms[e]);
-        printf("%-28s %10.1f ms %10.1f ms %8.2f   (%s)\n", rows[e - 1][0], app, floor, app / floor, rows[e - 1][1]);
+        double floor = Median(ms[e]), ratio = app / floor;
+        char note[96];
+        if (e == 1)
+            snprintf(note, sizeof note, "floor: a bare dialog; median of %d", runs);
+        else if (e == 2)
+            snprintf(note, sizeof note, "floor: a bare dialog asking for the common controls 6");
+        else
+            snprintf(note, sizeof note, "floor: Tintlet's start-up by bare Win32 calls; goal <= 1.05: %s",
+                     Verdict(ratio <= 1.05));
+        printf("%-28s %10.1f ms %10.1f ms %8.2f   (%s)\n", rows[e - 1], app, floor, ratio, note);
     }
     double appKiB = Median(peak[0]) / 1024.0, bareKiB = Median(peak[1]) / 1024.0;
     printf("%-28s %9.0f KiB %9.0f KiB %8.2f\n", "peak working set", appKiB, bareKiB, appKiB / bareKiB);

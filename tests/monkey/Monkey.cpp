@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <deque>
 #include <memory>
+#include <vector>
 
 namespace
 {
@@ -26,6 +27,10 @@ const DWORD kExitMs = 5000;
 // this many gestures later: the program can still be working through its input.
 const long kEndingLag = 2;
 const size_t kRecentGestures = 12;
+// Gestures after which the program holds more objects are sent this many times again:
+// an object kept per repetition is a leak, one made once (as Wine makes some the first
+// time a path is taken) is not.
+const int kRepetitions = 2;
 // Wine's own system command, SC_ABOUTWINE: it shows Wine's About box.
 const UINT kWineAboutCommand = SC_SCREENSAVE + 1;
 
@@ -49,6 +54,11 @@ bool OnScreen(HWND hwnd)
 bool Quiet(const AppView& v)
 {
     return !v.box && !v.inMenu && !v.inMoveSize && !v.iconic && !v.capture;
+}
+
+bool Grew(const GuiObjectCounts& now, const GuiObjectCounts& before)
+{
+    return now.gdi > before.gdi || now.user > before.user;
 }
 
 class MonkeyRun
@@ -112,19 +122,100 @@ private:
         if (view.box && view.box != m_lastBox)
             ++(view.about ? m_report.aboutOpenings : m_report.wineBoxOpenings);
         m_lastBox = view.box;
-        if (Quiet(view) && m_report.gestures % 8 == 0)
-            m_lastQuiet = CountGuiObjects(m_process);
+        if (Quiet(view) && m_report.gestures % 8 == 0 && !Counted(CountGuiObjects(m_process)))
+            return false;
 
         Gesture g = m_maker.Next(view);
         DWORD clipboard = GetClipboardSequenceNumber();
-        if (!Send(g, view))
+        if (!SendAndWait(g))
             return true;
+        return Verify(g, clipboard);
+    }
+
+    // Sends a gesture and, when it may end the program, gives it a moment to.
+    bool SendAndWait(Gesture& g)
+    {
+        if (!Send(g, Observe(*m_app)))
+            return false;
+        m_sinceCount.push_back(g);
         if (g.mayEnd)
         {
             m_lastMayEnd = m_report.gestures;
             m_app->WaitForExit(250);
         }
-        return Verify(g, clipboard);
+        return true;
+    }
+
+    // A count of the program at rest. More objects than at the last count were made by
+    // the gestures since: those are sent again from rest, and only a count that grows
+    // at every repetition is a leak. Growth made once joins the run's baseline. When a
+    // repetition ends the program the growth stays undecided (and outside the baseline).
+    bool Counted(GuiObjectCounts now)
+    {
+        std::vector<Gesture> since;
+        since.swap(m_sinceCount);
+        if (Grew(now, m_lastQuiet))
+        {
+            GuiObjectCounts before = now;
+            int grew = 0;
+            std::string counts =
+                Format("GDI %ld -> %ld, USER %ld -> %ld", m_lastQuiet.gdi, now.gdi, m_lastQuiet.user, now.user);
+            for (int i = 0; i < kRepetitions; ++i)
+            {
+                for (Gesture g : since)
+                {
+                    if (m_app->WaitForExit(0) || !SendAndWait(g))
+                        return Undecided();
+                }
+                GuiObjectCounts after;
+                if (!Rest(&after))
+                    return Undecided();
+                counts += Format(", again GDI %ld, USER %ld", after.gdi, after.user);
+                grew += Grew(after, before);
+                before = after;
+            }
+            m_sinceCount.clear();
+            if (grew == kRepetitions)
+                return Fail(
+                    Format("the last %zu gestures kept objects at every repetition: %s", since.size(), counts.c_str()));
+            for (const Gesture& g : since)
+                counts += "\n    after:" + g.command;
+            m_report.madeOnce.push_back(counts);
+            m_baseline.gdi += before.gdi - m_lastQuiet.gdi;
+            m_baseline.user += before.user - m_lastQuiet.user;
+            now = before;
+        }
+        m_lastQuiet = now;
+        return true;
+    }
+
+    bool Undecided()
+    {
+        ++m_report.undecided;
+        return true;
+    }
+
+    // Brings the program to rest (no menu, box, move or minimised window) and counts
+    // its objects there. False when it is ending or would not come to rest.
+    bool Rest(GuiObjectCounts* counts)
+    {
+        for (int i = 0; i < 4 && !m_app->WaitForExit(0); ++i)
+        {
+            AppView view = Observe(*m_app);
+            if (view.inMenu || view.inMoveSize)
+                PostMessageW(view.dialog, WM_CANCELMODE, 0, 0);
+            // Boxes can stand over boxes (Wine's licence over Wine's About): close each.
+            else if (view.box)
+                CloseBox(view.box);
+            else if (!Housekeep(view) && PumpUntil([&] { return Quiet(Observe(*m_app)); }, 3000))
+            {
+                PumpMessages(200);
+                *counts = CountGuiObjects(m_process);
+                return true;
+            }
+            PumpMessages(100);
+        }
+        return false;
     }
 
     // True when the program has ended or is on its way out: its dialog is gone. Under
@@ -150,6 +241,7 @@ private:
         m_process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
         WarmUp();
         m_baseline = m_lastQuiet = CountGuiObjects(m_process);
+        m_sinceCount.clear();
         m_startGesture = m_report.gestures;
         if (m_baseline.gdi < 0 || m_baseline.user < 0)
             return Fail("the program's GDI and USER objects could not be counted");
@@ -253,18 +345,13 @@ private:
     // The last run of the program, brought to rest, is accounted like the others.
     void FinalAccount()
     {
-        AppView view = Observe(*m_app);
-        if (view.inMenu || view.inMoveSize)
-            PostMessageW(view.dialog, WM_CANCELMODE, 0, 0);
-        // Boxes can stand over boxes (Wine's licence over Wine's About): close each.
-        for (int i = 0; i < 3 && (view = Observe(*m_app)).box; ++i)
-            CloseBox(view.box);
-        if (PumpUntil([&] { return Quiet(Observe(*m_app)); }, 3000))
-        {
-            PumpMessages(200);
-            m_lastQuiet = CountGuiObjects(m_process);
-        }
-        Account();
+        GuiObjectCounts now;
+        if (Rest(&now) && !Counted(now))
+            return;
+        if (m_app->WaitForExit(0))
+            Ended();
+        else
+            Account();
     }
 
     // Puts back what the monkey's own gestures cannot: a minimised program, and a
@@ -393,6 +480,7 @@ private:
     HANDLE m_process = NULL;
     GuiObjectCounts m_baseline = {};
     GuiObjectCounts m_lastQuiet = {};
+    std::vector<Gesture> m_sinceCount; // sent since m_lastQuiet was counted
     long m_startGesture = 0;
     long m_lastMayEnd = -100;
     std::string m_lastMayEndCommand;

@@ -29,6 +29,10 @@ struct MonkeyReport
     int restores = 0;        // the program was minimised and brought back
     int recentres = 0;       // a window had left the screen and was put back
     int leakRuns = 0;        // runs of the program whose objects were accounted
+    // Object growth that the same gestures, sent again, did not repeat (its counts), and
+    // growth left undecided because a repetition ended the program.
+    std::vector<std::string> madeOnce;
+    int undecided = 0;
     std::vector<std::string> failures;
 };
 

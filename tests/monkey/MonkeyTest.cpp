@@ -47,7 +47,10 @@ TEST(Monkey, RandomRealInputNeitherCrashesNorHangsNorLeaks)
            "%d restores from minimised, %d windows put back on the screen\n",
            r.samplesChecked, r.copiesChecked, r.aboutOpenings, r.wineBoxOpenings, browser.Requests().size(), r.restores,
            r.recentres);
-    printf("monkey: GDI and USER objects accounted for %d runs of the program\n", r.leakRuns);
+    printf("monkey: GDI and USER objects accounted for %d runs of the program; %zu growths made once, %d undecided\n",
+           r.leakRuns, r.madeOnce.size(), r.undecided);
+    for (const std::string& counts : r.madeOnce)
+        printf("  made once: %s\n", counts.c_str());
     fflush(stdout);
 
     for (const std::string& failure : r.failures)
