@@ -14,7 +14,10 @@ root=${TINTLET_WINE_ROOT:-${XDG_CACHE_HOME:-$HOME/.cache}/tintlet/debian-13}
 # What the tests run inside: Wine as a user installs it (with recommends, see setup.sh),
 # and the X server and tools the scripts and tests drive.
 wine_packages=(wine wine32:i386 wine64 fonts-wine)
-tool_packages=(xvfb xauth xdotool xclip x11-utils x11-xserver-utils openbox imagemagick procps cmake unzip)
+tool_packages=(
+  xvfb xauth xserver-xorg-core xserver-xorg-video-dummy xdotool xclip x11-utils x11-xserver-utils openbox
+  imagemagick procps cmake unzip
+)
 stamp=$root/.tintlet-root
 
 # The host's own Debian mirror, from its apt sources: the root comes from where the
@@ -39,7 +42,11 @@ make_root() {
   local start=$SECONDS partial=$root.partial log=$build/wine-root.log uri
   uri=$(mirror)
   mkdir -p "$(dirname "$root")" "$build"
-  [ -e "$root" ] && echo "wine-root: $root is not a whole root (an earlier making stopped half-way?); making it again"
+  if [ -f "$stamp" ]; then
+    echo "wine-root: $root was made for other packages; making it again"
+  elif [ -e "$root" ]; then
+    echo "wine-root: $root is not a whole root (an earlier making stopped half-way?); making it again"
+  fi
   rm -rf "$partial" "$root"
   echo "wine-root: making the Debian 13 root with Wine 10 in $root (once per machine; about a minute and a half)"
   local include

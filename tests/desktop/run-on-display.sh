@@ -8,81 +8,21 @@
 # Usage: run-on-display.sh ARCH TINTLET_EXE WINPROBE_EXE LOG_DIR
 set -u -o pipefail
 export TINTLET_TEST_ARCH=$1
-exe=$2 winprobe=$3 logs=$4
-scripts=$(cd "$(dirname "$0")/../../scripts" && pwd)
-. "$scripts/wine-env.sh"
+exe=$2 WINPROBE=$3 LOGS=$4
+support=$(cd "$(dirname "$0")/../support" && pwd)
+. "$support/../../scripts/wine-env.sh"
+. "$support/desktop.sh"
 tintlet_prefix_use display
 # The X server's size (tintlet_xvfb_start): more than the tests' virtual desktop.
 TINTLET_SCREEN=1600x1000
-openbox_pid='' native_pid='' run_pid=''
-
-stop() {
-  local pid
-  for pid in $native_pid $openbox_pid; do
-    kill "$pid" && wait "$pid"
-  done 2>/dev/null
-  tintlet_stop
-  [ -z "$run_pid" ] || wait "$run_pid"
-}
-trap stop EXIT
+trap desktop_stop EXIT
 trap 'exit 1' INT TERM
-
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
-probe() { "$WINE" "$winprobe" "$@" | tr -d '\r'; }
-# xdotool's --sync waits without end for what may never happen.
-xdo() { timeout 10 xdotool "$@"; }
-# settle COMMAND...: retries COMMAND for up to ten seconds while X and Wine catch up.
-settle() {
-  for _ in $(seq 100); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-# pixels X Y [X Y ...]: the screen's colours there, RRGGBB each, as a screenshot has them.
-pixels() {
-  local format=""
-  while [ $# -ge 2 ]; do
-    format+="%[hex:p{$1,$2}] "
-    shift 2
-  done
-  import -window root "$logs/screen.png" && convert "$logs/screen.png" -format "${format% }" info:
-}
-# readouts WHERE DEC HEX COLORREF HTML COORDINATES: the dialog shows these texts.
-readouts() {
-  local where=$1 names=(IDC_RGB_DEC IDC_RGB_HEX IDC_COLORREF IDC_HTML IDC_COORDINATES) i ok=0
-  shift
-  local texts=("$@")
-  for i in "${!names[@]}"; do
-    probe text Tintlet "${names[$i]}" "${texts[$i]}" 5000 || ok=1
-  done
-  [ $ok = 0 ] || fail "the readouts $where"
-  echo "$where:$(printf ' "%s"' "${texts[@]}")"
-}
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 not_above() { ! xprop -id "$dialog_x" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
-ended() { ! kill -0 "$run_pid" 2>/dev/null; }
 
-mkdir -p "$logs"
+mkdir -p "$LOGS"
 tintlet_xvfb_start 120 || fail "no X server"
-openbox --sm-disable >"$logs/openbox.log" 2>&1 </dev/null &
-openbox_pid=$!
-settle wm_ready || fail "openbox did not take the screen"
-xsetroot -solid '#4080ff' || fail "cannot paint the root window"
-tintlet_prefix display || fail "no Wine prefix for a display"
-# Wine's background processes start here, with their output in this test's log (not in
-# the pipe ctest reads), and stay until the end.
-wineserver -p60 >/dev/null 2>&1 </dev/null
-TINTLET_BUILD=$logs tintlet_wine_services
-
-bash "$scripts/run.sh" "$exe" >"$logs/run.log" 2>&1 </dev/null &
-run_pid=$!
-probe wait Tintlet 30000 >/dev/null || fail "the Tintlet dialog did not appear"
-said="run: Tintlet runs on display $DISPLAY as an ordinary window; close its dialog to end it"
-grep -qxF "$said" "$logs/run.log" || fail "run.sh did not say where Tintlet runs: $(cat "$logs/run.log")"
+desktop_start '#4080ff'
+tintlet_start "$exe"
 dialog_x=$(xdotool search --name '^Tintlet$') || fail "Tintlet is no window of the X server"
 
 # Two points of the dialog's face beside the swatch: the native window will lie over
@@ -91,10 +31,8 @@ read -r swatch_left swatch_top swatch_right swatch_bottom <<<"$(probe item Tintl
 face_y=$(((swatch_top + swatch_bottom) / 2))
 covered_x=$((swatch_right + 8)) bare_x=$((swatch_left - 8))
 
-display -title 'Native window' -geometry 400x300+150+90 -size 400x300 xc:red >"$logs/display.log" 2>&1 </dev/null &
-native_pid=$!
-settle xdotool search --onlyvisible --name '^Native window$' >"$logs/native.id" || fail "the native window did not appear"
-native=$(cat "$logs/native.id")
+native Native red 400 300 150 90
+native=$(cat "$LOGS/Native.id")
 
 # A real drag: over the native window, then over the root window beyond the 1024x768 of
 # the tests' virtual desktop.
@@ -123,8 +61,5 @@ covered=$(pixels "$covered_x" "$face_y")
 [ "$covered" = FF0000 ] || fail "with Always on Top off the activated native window does not cover the dialog: $covered"
 echo "not on top: the activated native window covers the dialog"
 
-probe close Tintlet || fail "cannot close the dialog"
-settle ended || fail "run.sh did not end when the dialog closed"
-wait "$run_pid" || fail "run.sh failed: $(cat "$logs/run.log")"
-run_pid=
+tintlet_end
 echo "PASS"

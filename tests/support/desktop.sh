@@ -1,0 +1,122 @@
+# Sourced by the end-to-end tests that run Tintlet as `make run` starts it on a display
+# (run.sh), on an X server of the test's own under openbox, beside native X windows.
+# Needs LOGS (the test's folder for logs and screenshots) and WINPROBE set, and
+# scripts/wine-env.sh sourced. Functions:
+#   fail TEXT                 the test fails with TEXT
+#   probe ARGS                winprobe.exe, the dialog's finder and reader
+#   xdo ARGS                  xdotool with a time limit
+#   settle COMMAND            retry COMMAND for up to ten seconds
+#   pixels X Y [X Y ...]      the screen's colours there, RRGGBB each
+#   readouts WHERE DEC HEX COLORREF HTML COORDINATES   the dialog shows these texts
+#   desktop_start COLOUR      openbox on the display, the root painted COLOUR
+#   native NAME COLOUR W H X Y  a native X window of one colour there, by X coordinates
+#   tintlet_start EXE         run.sh's display path in the background; waits for the dialog
+#   tintlet_end               closes the dialog and checks run.sh ended well
+#   heads_start FIRST HEADS   a private Xorg with one dummy monitor a "W H X Y" in HEADS
+#                             (X coordinates), the first one primary
+# desktop_stop, set as the EXIT trap, stops all of it.
+
+desktop_pids=() run_pid=''
+
+desktop_stop() {
+  local pid
+  for pid in "${desktop_pids[@]}"; do
+    kill "$pid" && wait "$pid"
+  done 2>/dev/null
+  tintlet_stop
+  [ -z "$run_pid" ] || wait "$run_pid"
+}
+
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+probe() { "$WINE" "$WINPROBE" "$@" | tr -d '\r'; }
+# xdotool's --sync waits without end for what may never happen.
+xdo() { timeout 10 xdotool "$@"; }
+settle() {
+  for _ in $(seq 100); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+pixels() {
+  local format=""
+  while [ $# -ge 2 ]; do
+    format+="%[hex:p{$1,$2}] "
+    shift 2
+  done
+  import -window root "$LOGS/screen.png" && convert "$LOGS/screen.png" -format "${format% }" info:
+}
+readouts() {
+  local where=$1 names=(IDC_RGB_DEC IDC_RGB_HEX IDC_COLORREF IDC_HTML IDC_COORDINATES) i ok=0
+  shift
+  local texts=("$@")
+  for i in "${!names[@]}"; do
+    probe text Tintlet "${names[$i]}" "${texts[$i]}" 5000 || ok=1
+  done
+  [ $ok = 0 ] || fail "the readouts $where"
+  echo "$where:$(printf ' "%s"' "${texts[@]}")"
+}
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+
+desktop_start() {
+  openbox --sm-disable >"$LOGS/openbox.log" 2>&1 </dev/null &
+  desktop_pids+=($!)
+  settle wm_ready || fail "openbox did not take the screen"
+  xsetroot -solid "$1" || fail "cannot paint the root window"
+}
+
+native() {
+  local name=$1 colour=$2 w=$3 h=$4 x=$5 y=$6
+  display -title "$name" -geometry "${w}x$h+$x+$y" -size "${w}x$h" "xc:$colour" >"$LOGS/display-$name.log" 2>&1 </dev/null &
+  desktop_pids+=($!)
+  settle xdotool search --onlyvisible --name "^$name\$" >"$LOGS/$name.id" || fail "the native window $name did not appear"
+}
+
+tintlet_start() {
+  tintlet_prefix display || fail "no Wine prefix for a display"
+  # Wine's background processes start here, with their output in this test's log (not in
+  # the pipe ctest reads), and stay until the end.
+  wineserver -p60 >/dev/null 2>&1 </dev/null
+  TINTLET_STATE=$LOGS tintlet_wine_services
+  bash "$TINTLET_ROOT/scripts/run.sh" "$1" >"$LOGS/run.log" 2>&1 </dev/null &
+  run_pid=$!
+  probe wait Tintlet 30000 >/dev/null || fail "the Tintlet dialog did not appear"
+  local said="run: Tintlet runs on display $DISPLAY as an ordinary window; close its dialog to end it"
+  grep -qxF "$said" "$LOGS/run.log" || fail "run.sh did not say where Tintlet runs: $(cat "$LOGS/run.log")"
+}
+
+tintlet_end() {
+  probe close Tintlet || fail "cannot close the dialog"
+  settle tintlet_ended || fail "run.sh did not end when the dialog closed"
+  wait "$run_pid" || fail "run.sh failed: $(cat "$LOGS/run.log")"
+  run_pid=
+}
+tintlet_ended() { ! kill -0 "$run_pid" 2>/dev/null; }
+
+heads_start() {
+  local first=$1 conf=$LOGS/xorg.conf i=0 w h x y layout=""
+  shift
+  {
+    printf 'Section "ServerFlags"\n  Option "Xinerama" "true"\n  Option "AutoAddDevices" "false"\n'
+    printf '  Option "AllowEmptyInput" "true"\n  Option "DontVTSwitch" "true"\nEndSection\n'
+    while read -r w h x y; do
+      [ -n "$w" ] || continue
+      # The dummy driver's clock and sync ranges are loose enough for any such mode.
+      printf 'Section "Monitor"\n  Identifier "Monitor%d"\n  HorizSync 5.0-1000.0\n  VertRefresh 5.0-200.0\n' "$i"
+      printf '  Modeline "%dx%d" 60.0 %d %d %d %d %d %d %d %d\nEndSection\n' "$w" "$h" "$w" $((w + 40)) $((w + 168)) \
+        $((w + 256)) "$h" $((h + 1)) $((h + 5)) $((h + 28))
+      printf 'Section "Device"\n  Identifier "Card%d"\n  Driver "dummy"\n  VideoRam %d\nEndSection\n' "$i" \
+        $((w * h * 4 / 1024 + 1024))
+      printf 'Section "Screen"\n  Identifier "Screen%d"\n  Device "Card%d"\n  Monitor "Monitor%d"\n' "$i" "$i" "$i"
+      printf '  DefaultDepth 24\n  SubSection "Display"\n    Depth 24\n    Modes "%dx%d"\n  EndSubSection\nEndSection\n' "$w" "$h"
+      layout+="  Screen $i \"Screen$i\" $x $y"$'\n'
+      i=$((i + 1))
+    done <<<"$1"
+    printf 'Section "ServerLayout"\n  Identifier "Heads"\n%sEndSection\n' "$layout"
+  } >"$conf"
+  tintlet_xserver_start "$first" Xorg -config "$conf" -noreset -logfile "$LOGS/xorg.log" ||
+    fail "no Xorg with several monitors"
+}
