@@ -34,8 +34,6 @@ test_packages=(
   clang lld clang-format
   xdotool xclip x11-utils x11-xserver-utils openbox
   zip unzip
-  # Xvfb puts every monitor at 0,0; Xorg's dummy driver lays several out side by side.
-  xserver-xorg-core xserver-xorg-video-dummy
 )
 # WINE=10 runs Debian 13's Wine from a root made and entered with these.
 wine_root_packages=(mmdebstrap bubblewrap)

@@ -133,14 +133,6 @@ tintlet_prefix() {
     return 1
     ;;
   esac
-  # Tintlet never changes display modes, and Wine 8 and 10 abort at start on a display
-  # whose monitors come from Xinerama and whose modes from XF86VidMode (winex11's
-  # xf86vm_free_modes, on the second monitor's modes): on a real display Wine is told to
-  # leave XF86VidMode alone.
-  if [ "$kind" = display ] && [ "$(tintlet_prefix_value 'Software\\Wine\\X11 Driver' UseXVidMode)" != N ]; then
-    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXVidMode /d N /f >/dev/null 2>&1
-    wineserver -w
-  fi
   # Debian's Wine 8 does not load fonts-wine's folder by itself, so the dialogs would
   # get fallback faces (no "MS Sans Serif", no Marlett caption buttons); the fonts
   # go where every Wine looks.

@@ -15,7 +15,7 @@ root=${TINTLET_WINE_ROOT:-${XDG_CACHE_HOME:-$HOME/.cache}/tintlet/debian-13}
 # and the X server and tools the scripts and tests drive.
 wine_packages=(wine wine32:i386 wine64 fonts-wine)
 tool_packages=(
-  xvfb xauth xserver-xorg-core xserver-xorg-video-dummy xdotool xclip x11-utils x11-xserver-utils openbox
+  xvfb xauth xdotool xclip x11-utils x11-xserver-utils openbox
   imagemagick procps cmake unzip
 )
 stamp=$root/.tintlet-root

@@ -12,8 +12,6 @@
 #   native NAME COLOUR W H X Y  a native X window of one colour there, by X coordinates
 #   tintlet_start EXE         run.sh's display path in the background; waits for the dialog
 #   tintlet_end               closes the dialog and checks run.sh ended well
-#   heads_start FIRST HEADS   a private Xorg with one dummy monitor a "W H X Y" in HEADS
-#                             (X coordinates), the first one primary
 # desktop_stop, set as the EXIT trap, stops all of it.
 
 desktop_pids=() run_pid=''
@@ -27,8 +25,10 @@ desktop_stop() {
   [ -z "$run_pid" ] || wait "$run_pid"
 }
 
+# The screen as it was is kept beside the logs, for whoever reads the failure.
 fail() {
   echo "FAIL: $*"
+  [ -n "${DISPLAY:-}" ] && import -window root "$LOGS/failure.png" 2>/dev/null && echo "the screen: $LOGS/failure.png"
   exit 1
 }
 probe() { "$WINE" "$WINPROBE" "$@" | tr -d '\r'; }
@@ -95,28 +95,3 @@ tintlet_end() {
   run_pid=
 }
 tintlet_ended() { ! kill -0 "$run_pid" 2>/dev/null; }
-
-heads_start() {
-  local first=$1 conf=$LOGS/xorg.conf i=0 w h x y layout=""
-  shift
-  {
-    printf 'Section "ServerFlags"\n  Option "Xinerama" "true"\n  Option "AutoAddDevices" "false"\n'
-    printf '  Option "AllowEmptyInput" "true"\n  Option "DontVTSwitch" "true"\nEndSection\n'
-    while read -r w h x y; do
-      [ -n "$w" ] || continue
-      # The dummy driver's clock and sync ranges are loose enough for any such mode.
-      printf 'Section "Monitor"\n  Identifier "Monitor%d"\n  HorizSync 5.0-1000.0\n  VertRefresh 5.0-200.0\n' "$i"
-      printf '  Modeline "%dx%d" 60.0 %d %d %d %d %d %d %d %d\nEndSection\n' "$w" "$h" "$w" $((w + 40)) $((w + 168)) \
-        $((w + 256)) "$h" $((h + 1)) $((h + 5)) $((h + 28))
-      printf 'Section "Device"\n  Identifier "Card%d"\n  Driver "dummy"\n  VideoRam %d\nEndSection\n' "$i" \
-        $((w * h * 4 / 1024 + 1024))
-      printf 'Section "Screen"\n  Identifier "Screen%d"\n  Device "Card%d"\n  Monitor "Monitor%d"\n' "$i" "$i" "$i"
-      printf '  DefaultDepth 24\n  SubSection "Display"\n    Depth 24\n    Modes "%dx%d"\n  EndSubSection\nEndSection\n' "$w" "$h"
-      layout+="  Screen $i \"Screen$i\" $x $y"$'\n'
-      i=$((i + 1))
-    done <<<"$1"
-    printf 'Section "ServerLayout"\n  Identifier "Heads"\n%sEndSection\n' "$layout"
-  } >"$conf"
-  tintlet_xserver_start "$first" Xorg -config "$conf" -noreset -logfile "$LOGS/xorg.log" ||
-    fail "no Xorg with several monitors"
-}
