@@ -34,7 +34,17 @@ wanted() {
   echo "${wine_packages[*]} | ${tool_packages[*]}"
 }
 
+# One making at a time, by any checkout of this machine: two would clear each other's
+# folders.
 make_root() {
+  mkdir -p "$(dirname "$root")"
+  (
+    flock 9
+    make_root_locked
+  ) 9>"$root.lock"
+}
+
+make_root_locked() {
   # A root is whole only when its last step wrote the stamp, for these packages.
   if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$(wanted)" ] && [ -x "$root/usr/lib/wine/wine64" ]; then
     return 0

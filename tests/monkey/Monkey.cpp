@@ -28,9 +28,11 @@ const DWORD kExitMs = 5000;
 const long kEndingLag = 2;
 const size_t kRecentGestures = 12;
 // Gestures after which the program holds more objects are sent this many times again:
-// an object kept per repetition is a leak, one made once (as Wine makes some the first
-// time a path is taken) is not.
-const int kRepetitions = 2;
+// an object kept per repetition is a leak; one made once (as Wine makes some the first
+// time a path is taken) is not, nor are the few Wine 10 keeps for a while around a
+// system menu opened by keyboard (a bitmap and a region at a time, seen to come and go
+// over up to three repetitions in a row).
+const int kRepetitions = 4;
 // Wine's own system command, SC_ABOUTWINE: it shows Wine's About box.
 const UINT kWineAboutCommand = SC_SCREENSAVE + 1;
 
@@ -122,8 +124,15 @@ private:
         if (view.box && view.box != m_lastBox)
             ++(view.about ? m_report.aboutOpenings : m_report.wineBoxOpenings);
         m_lastBox = view.box;
-        if (Quiet(view) && m_report.gestures % 8 == 0 && !Counted(CountGuiObjects(m_process)))
-            return false;
+        if (Quiet(view) && m_report.gestures % 8 == 0)
+        {
+            long sent = m_report.gestures;
+            if (!Counted(CountGuiObjects(m_process)))
+                return false;
+            // Repetitions were sent: the view above is gone by.
+            if (m_report.gestures != sent)
+                return true;
+        }
 
         Gesture g = m_maker.Next(view);
         DWORD clipboard = GetClipboardSequenceNumber();
