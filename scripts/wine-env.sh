@@ -5,7 +5,6 @@
 #   tintlet_say_arch        two lines: which build runs, and why; which Wine runs it
 #   tintlet_prefix [KIND]   make the private Wine prefix of that build once, and use it
 #   tintlet_prefix_use KIND use the prefix of that kind (desktop or display) from here on
-#   tintlet_xserver_start N SERVER ARGS  start a private X server, export DISPLAY
 #   tintlet_xvfb_start      start a private Xvfb, export DISPLAY
 #   tintlet_wine_services   start Wine's background processes with output to a file
 #   tintlet_xinput_start    let Windows test programs drive real X input (xdotool)
@@ -13,7 +12,7 @@
 #                           a trap that stops it at exit
 #   tintlet_launch EXE LOG  start Tintlet and wait for its dialog
 #   tintlet_shoot FILE L T R B [X Y]  save a part of the screen
-#   tintlet_stop            stop what this shell started (wineserver, the X server)
+#   tintlet_stop            stop what this shell started (wineserver, Xvfb)
 # TINTLET_TEST_ARCH=i686|x86_64 overrides the decision (ctest's emulator passes the
 # architecture its build tree was configured for). TINTLET_WINE (make's WINE=) says
 # which Wine: 8, this Debian 12 machine's own, or 10, Debian 13's.
@@ -122,7 +121,7 @@ tintlet_prefix() {
   # The virtual desktop setting may have been changed since (winecfg), or
   # TINTLET_WINEPREFIX may name a prefix made elsewhere: the tests would get another
   # screen, a user's drag the desktop's background in place of the pixel under the cursor.
-  case $kind:$(tintlet_prefix_value 'Software\\Wine\\Explorer' Desktop) in
+  case $kind:$(tintlet_prefix_desktop) in
   desktop:Default | display:) ;;
   desktop:*)
     echo "wine: $WINEPREFIX does not put programs in the virtual desktop \"Default\" the tests need; remove it to have it made again" >&2
@@ -141,14 +140,11 @@ tintlet_prefix() {
   return 0
 }
 
-# tintlet_prefix_value KEY NAME: the prefix's HKCU\KEY NAME value (KEY as user.reg
-# writes it, with doubled backslashes), empty when there is none, read from its registry
-# file so that no Wine process starts for it.
-tintlet_prefix_value() {
-  # Through the environment: awk -v would take the backslashes for escapes.
-  KEY="[$1] " NAME="\"$2\"=\"" awk '/^\[/ { inside = index($0, ENVIRON["KEY"]) == 1 }
-    inside && index($0, ENVIRON["NAME"]) == 1 { value = substr($0, length(ENVIRON["NAME"]) + 1); sub(/"$/, "", value); print value }' \
-    "$WINEPREFIX/user.reg"
+# The prefix's HKCU\Software\Wine\Explorer Desktop value, empty when there is none,
+# read from its registry file so that no Wine process starts for it.
+tintlet_prefix_desktop() {
+  awk '/^\[/ { explorer = index($0, "[Software\\\\Wine\\\\Explorer] ") == 1 }
+       explorer && sub(/^"Desktop"="/, "") { sub(/"$/, ""); print }' "$WINEPREFIX/user.reg"
 }
 
 tintlet_prefix_create() {
@@ -167,29 +163,21 @@ tintlet_prefix_create() {
   echo "wine: the prefix was made in $((SECONDS - start)) s"
 }
 
-# tintlet_xserver_start FIRST SERVER [ARGUMENTS]: an X server of this shell's own on the
-# first free display from FIRST on, with its output in a log; exports DISPLAY, and
-# tintlet_stop ends it.
-tintlet_xserver_start() {
-  local n=$1 server=$2 log
-  shift 2
+tintlet_xvfb_start() {
+  local n=${1:-90} log
   while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
   mkdir -p "$TINTLET_STATE"
-  log=$TINTLET_STATE/$(basename "$server" | tr '[:upper:]' '[:lower:]')-$n.log
-  "$server" ":$n" "$@" -nolisten tcp >"$log" 2>&1 </dev/null &
-  TINTLET_XSERVER_PID=$!
+  log=$TINTLET_STATE/xvfb-$n.log
+  Xvfb ":$n" -screen 0 "${TINTLET_SCREEN}x24" -nolisten tcp >"$log" 2>&1 </dev/null &
+  TINTLET_XVFB_PID=$!
   export DISPLAY=":$n"
   for _ in $(seq 100); do
     [ -e "/tmp/.X11-unix/X$n" ] && return 0
-    kill -0 "$TINTLET_XSERVER_PID" 2>/dev/null || break
+    kill -0 "$TINTLET_XVFB_PID" 2>/dev/null || break
     sleep 0.1
   done
-  echo "x: $server on display :$n did not come up, see $log" >&2
+  echo "xvfb: display :$n did not come up, see $log" >&2
   return 1
-}
-
-tintlet_xvfb_start() {
-  tintlet_xserver_start "${1:-90}" Xvfb -screen 0 "${TINTLET_SCREEN}x24"
 }
 
 # Wine's background processes (services, the desktop) inherit the output of whichever
@@ -252,9 +240,9 @@ tintlet_stop() {
     wait "$TINTLET_XINPUT_PID" 2>/dev/null || true
     TINTLET_XINPUT_PID=
   fi
-  if [ -n "${TINTLET_XSERVER_PID:-}" ]; then
-    kill "$TINTLET_XSERVER_PID" 2>/dev/null || true
-    wait "$TINTLET_XSERVER_PID" 2>/dev/null || true
-    TINTLET_XSERVER_PID=
+  if [ -n "${TINTLET_XVFB_PID:-}" ]; then
+    kill "$TINTLET_XVFB_PID" 2>/dev/null || true
+    wait "$TINTLET_XVFB_PID" 2>/dev/null || true
+    TINTLET_XVFB_PID=
   fi
 }

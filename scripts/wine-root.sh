@@ -51,7 +51,7 @@ make_root_locked() {
   fi
   local start=$SECONDS partial=$root.partial log=$build/wine-root.log uri
   uri=$(mirror)
-  mkdir -p "$(dirname "$root")" "$build"
+  mkdir -p "$build"
   if [ -f "$stamp" ]; then
     echo "wine-root: $root was made for other packages; making it again"
   elif [ -e "$root" ]; then
@@ -109,9 +109,8 @@ enter)
   make_root
   enter "$@"
   ;;
-version) wine_version ;;
 *)
-  echo "usage: wine-root.sh make | enter CMD... | version" >&2
+  echo "usage: wine-root.sh make | enter CMD..." >&2
   exit 2
   ;;
 esac
