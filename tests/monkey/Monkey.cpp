@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <deque>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace
@@ -62,6 +63,23 @@ bool Grew(const GuiObjectCounts& now, const GuiObjectCounts& before)
 {
     return now.gdi > before.gdi || now.user > before.user;
 }
+
+POINT TopLeftOf(HWND hwnd)
+{
+    RECT rc = {};
+    GetWindowRect(hwnd, &rc);
+    return {rc.left, rc.top};
+}
+
+// A gesture as it was sent, with where the program's windows stood: its points are
+// the screen's, so it means the same again only with the windows there.
+struct SentGesture
+{
+    Gesture gesture;
+    POINT dialogAt;
+    bool box;
+    POINT boxAt;
+};
 
 class MonkeyRun
 {
@@ -144,9 +162,11 @@ private:
     // Sends a gesture and, when it may end the program, gives it a moment to.
     bool SendAndWait(Gesture& g)
     {
-        if (!Send(g, Observe(*m_app)))
+        AppView view = Observe(*m_app);
+        SentGesture sent = {g, TopLeftOf(view.dialog), view.box != NULL, TopLeftOf(view.box)};
+        if (!Send(g, view))
             return false;
-        m_sinceCount.push_back(g);
+        m_sinceCount.push_back(sent);
         if (g.mayEnd)
         {
             m_lastMayEnd = m_report.gestures;
@@ -161,7 +181,7 @@ private:
     // repetition ends the program the growth stays undecided (and outside the baseline).
     bool Counted(GuiObjectCounts now)
     {
-        std::vector<Gesture> since;
+        std::vector<SentGesture> since;
         since.swap(m_sinceCount);
         if (Grew(now, m_lastQuiet))
         {
@@ -171,9 +191,10 @@ private:
                 Format("GDI %ld -> %ld, USER %ld -> %ld", m_lastQuiet.gdi, now.gdi, m_lastQuiet.user, now.user);
             for (int i = 0; i < kRepetitions; ++i)
             {
-                for (Gesture g : since)
+                for (const SentGesture& sent : since)
                 {
-                    if (m_app->WaitForExit(0) || !SendAndWait(g))
+                    Gesture g = sent.gesture;
+                    if (m_app->WaitForExit(0) || !PutBack(sent) || !SendAndWait(g))
                         return Undecided();
                 }
                 GuiObjectCounts after;
@@ -187,14 +208,34 @@ private:
             if (grew == kRepetitions)
                 return Fail(
                     Format("the last %zu gestures kept objects at every repetition: %s", since.size(), counts.c_str()));
-            for (const Gesture& g : since)
-                counts += "\n    after:" + g.command;
+            for (const SentGesture& sent : since)
+                counts += "\n    after:" + sent.gesture.command;
             m_report.madeOnce.push_back(counts);
             m_baseline.gdi += before.gdi - m_lastQuiet.gdi;
             m_baseline.user += before.user - m_lastQuiet.user;
             now = before;
         }
         m_lastQuiet = now;
+        return true;
+    }
+
+    // Puts the dialog and its box back as they stood when the gesture was first sent:
+    // gestures after it, and the housekeeping between them, may have minimised or
+    // moved them since. False when they cannot be put back now (a move loop has them,
+    // or the box is not there).
+    bool PutBack(const SentGesture& sent)
+    {
+        AppView view = Observe(*m_app);
+        if (view.inMoveSize || sent.box != (view.box != NULL))
+            return false;
+        if (view.iconic)
+            Restore(view.dialog);
+        for (auto [hwnd, at] : {std::make_pair(view.dialog, sent.dialogAt), std::make_pair(view.box, sent.boxAt)})
+        {
+            POINT now = TopLeftOf(hwnd);
+            if (hwnd && (now.x != at.x || now.y != at.y))
+                MoveTo(hwnd, at);
+        }
         return true;
     }
 
@@ -371,9 +412,7 @@ private:
             return false;
         if (view.iconic)
         {
-            ++m_report.restores;
-            PostMessageW(view.dialog, WM_SYSCOMMAND, SC_RESTORE, 0);
-            PumpUntil([&] { return !IsIconic(view.dialog); }, 2000);
+            Restore(view.dialog);
             return true;
         }
         for (HWND hwnd : {view.dialog, view.box})
@@ -381,12 +420,29 @@ private:
             if (!OnScreen(hwnd))
             {
                 ++m_report.recentres;
-                SetWindowPos(hwnd, NULL, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-                PumpUntil([&] { return OnScreen(hwnd); }, 2000);
+                MoveTo(hwnd, {200, 150});
                 return true;
             }
         }
         return false;
+    }
+
+    void Restore(HWND dialog)
+    {
+        ++m_report.restores;
+        PostMessageW(dialog, WM_SYSCOMMAND, SC_RESTORE, 0);
+        PumpUntil([&] { return !IsIconic(dialog); }, 2000);
+    }
+
+    void MoveTo(HWND hwnd, POINT at)
+    {
+        SetWindowPos(hwnd, NULL, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PumpUntil(
+            [&] {
+                POINT now = TopLeftOf(hwnd);
+                return now.x == at.x && now.y == at.y;
+            },
+            2000);
     }
 
     // Key strokes go to the foreground window, so the program is given the keyboard
@@ -489,7 +545,7 @@ private:
     HANDLE m_process = NULL;
     GuiObjectCounts m_baseline = {};
     GuiObjectCounts m_lastQuiet = {};
-    std::vector<Gesture> m_sinceCount; // sent since m_lastQuiet was counted
+    std::vector<SentGesture> m_sinceCount; // sent since m_lastQuiet was counted
     long m_startGesture = 0;
     long m_lastMayEnd = -100;
     std::string m_lastMayEndCommand;
