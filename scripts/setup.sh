@@ -33,6 +33,7 @@ test_packages=(
   googletest
   clang lld clang-format
   xdotool xclip x11-utils x11-xserver-utils openbox
+  xserver-xorg-core xserver-xorg-video-dummy
   zip unzip
 )
 # WINE=10 runs Debian 13's Wine from a root made and entered with these.

@@ -16,6 +16,7 @@ root=${TINTLET_WINE_ROOT:-${XDG_CACHE_HOME:-$HOME/.cache}/tintlet/debian-13}
 wine_packages=(wine wine32:i386 wine64 fonts-wine)
 tool_packages=(
   xvfb xauth xdotool xclip x11-utils x11-xserver-utils openbox
+  xserver-xorg-core xserver-xorg-video-dummy
   imagemagick procps cmake unzip
 )
 stamp=$root/.tintlet-root

@@ -12,9 +12,11 @@
 #   native NAME COLOUR W H X Y  a native X window of one colour there, by X coordinates
 #   tintlet_start EXE         run.sh's display path in the background; waits for the dialog
 #   tintlet_end               closes the dialog and checks run.sh ended well
+#   heads_start HEADS         a private Xorg whose monitors are the lines "W H X Y" of HEADS
+#                             (X coordinates), the first one primary
 # desktop_stop, set as the EXIT trap, stops all of it.
 
-desktop_pids=() run_pid=''
+desktop_pids=() run_pid='' heads_pid=''
 
 desktop_stop() {
   local pid
@@ -23,6 +25,7 @@ desktop_stop() {
   done 2>/dev/null
   tintlet_stop
   [ -z "$run_pid" ] || wait "$run_pid"
+  [ -z "$heads_pid" ] || { kill "$heads_pid" && wait "$heads_pid"; } 2>/dev/null
 }
 
 # The screen as it was is kept beside the logs, for whoever reads the failure.
@@ -95,3 +98,48 @@ tintlet_end() {
   run_pid=
 }
 tintlet_ended() { ! kill -0 "$run_pid" 2>/dev/null; }
+
+# One screen of the dummy driver, as big as the monitors' bounding box, cut into monitors
+# by RandR: Wine 8 and 10 both read such a layout. (With classic Xinerama, one Screen per
+# monitor, Wine 10 puts every monitor at 0,0.)
+heads_start() {
+  local conf=$LOGS/xorg.conf w h x y width=0 height=0 modes=() i=0
+  local args=(--output DUMMY0 --primary)
+  while read -r w h x y; do
+    [ -n "$w" ] || continue
+    width=$((x + w > width ? x + w : width)) height=$((y + h > height ? y + h : height))
+    modes+=("${w}x$h")
+    [ $i = 0 ] || args+=(--output "DUMMY$i")
+    args+=(--mode "${w}x$h" --pos "${x}x$y")
+    i=$((i + 1))
+  done <<<"$1"
+  {
+    printf 'Section "ServerFlags"\n  Option "AutoAddDevices" "false"\n  Option "AllowEmptyInput" "true"\n'
+    printf '  Option "DontVTSwitch" "true"\nEndSection\n'
+    printf 'Section "Monitor"\n  Identifier "Monitor"\n  HorizSync 5.0-1000.0\n  VertRefresh 5.0-200.0\n'
+    for w in $(printf '%s\n' "${modes[@]}" | sort -u); do
+      h=${w#*x} w=${w%x*}
+      printf '  Modeline "%dx%d" 60.0 %d %d %d %d %d %d %d %d\n' "$w" "$h" "$w" $((w + 40)) $((w + 168)) \
+        $((w + 256)) "$h" $((h + 1)) $((h + 5)) $((h + 28))
+    done
+    printf 'EndSection\nSection "Device"\n  Identifier "Card"\n  Driver "dummy"\n  VideoRam %d\nEndSection\n' \
+      $((width * height * 4 / 1024 + 1024))
+    printf 'Section "Screen"\n  Identifier "Screen"\n  Device "Card"\n  Monitor "Monitor"\n  DefaultDepth 24\n'
+    printf '  SubSection "Display"\n    Depth 24\n    Virtual %d %d\n    Modes "%s"\n  EndSubSection\nEndSection\n' \
+      "$width" "$height" "${modes[0]}"
+  } >"$conf"
+  # Xorg takes the first free display itself and names it when it is ready: the test's
+  # own number could be taken by another X server starting at the same time.
+  Xorg -displayfd 3 -config "$conf" -noreset -nolisten tcp -logfile "$LOGS/xorg.log" 3>"$LOGS/display" \
+    >"$LOGS/xorg.out" 2>&1 </dev/null &
+  heads_pid=$!
+  settle grep -q . "$LOGS/display" || fail "Xorg did not come up: see $LOGS/xorg.log"
+  export DISPLAY=":$(cat "$LOGS/display")"
+  for ((i = 1; i < ${#modes[@]}; i++)); do
+    xrandr --addmode "DUMMY$i" "${modes[$i]}" || fail "no mode ${modes[$i]} for monitor $i"
+  done
+  xrandr --fb "${width}x$height" "${args[@]}" || fail "RandR would not lay out the monitors"
+  # Wine finds only one monitor until a client has asked for them once, as xrandr does.
+  xrandr --listmonitors >"$LOGS/monitors" && [ "$(grep -c '^ [0-9]*: ' "$LOGS/monitors")" = "$i" ] ||
+    fail "RandR did not take the layout: $(cat "$LOGS/monitors")"
+}
