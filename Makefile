@@ -8,6 +8,7 @@
 # make uninstall    remove what make install wrote, and the launcher's Wine prefix
 # make dist         pack the shipped Tintlet.exe and a readme into build/Tintlet-VERSION.zip, with the exe
 #                   and SHA256SUMS beside it
+# make wayland      measure what Tintlet reads in a Wayland session (weston with Xwayland, on Xvfb)
 # make screenshots  regenerate the README's pictures in docs/ from the real program under Wine
 # make clang        build everything a second time with clang and lld (build only, warnings are errors)
 # make format       lay every C++ source out by .clang-format
@@ -33,7 +34,7 @@ ifneq ($(WINE),)
 export TINTLET_WINE := $(WINE)
 endif
 
-.PHONY: all setup build run install uninstall test bench monkey dist screenshots clang format clean
+.PHONY: all setup build run install uninstall wayland test bench monkey dist screenshots clang format clean
 
 all: build
 
@@ -64,6 +65,12 @@ install:
 
 uninstall:
 	@bash scripts/install.sh uninstall
+
+wayland:
+	@bash scripts/setup.sh wayland
+	@bash scripts/build.sh run
+	@$(DIST)
+	@bash scripts/wayland.sh
 
 dist: build
 	@$(DIST)

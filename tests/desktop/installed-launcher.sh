@@ -3,8 +3,9 @@
 # then the desktop entry's Exec line, with a desktop session's bare environment, on an X
 # server of this test's own under openbox beside a native X window. The launcher makes its
 # Wine prefix in that home, saying so in one line; a real drag from the pipette reads the
-# native window; closing the dialog ends the launcher with status 0; after uninstall nothing
-# of Tintlet is left in that home. The launcher runs the shipped i686 exe: where the kernel
+# native window; closing the dialog ends the launcher with status 0; started again, in a
+# Wayland session, it says in one line what Tintlet reads there; after uninstall nothing of
+# Tintlet is left in that home. The launcher runs the shipped i686 exe: where the kernel
 # runs no 32-bit programs it must say so and fail instead.
 # Usage: installed-launcher.sh DIST_DIR WINPROBE_EXE LOG_DIR (WINPROBE_EXE an i686 one)
 set -u -o pipefail
@@ -26,8 +27,9 @@ read -r -a command <<<"$(entry_line "$TEST_HOME/.local/share/applications/tintle
 # The probe and the stop at exit work in the launcher's prefix.
 export WINE=$TINTLET_WINE32 WINELOADER=$TINTLET_WINE32 WINEARCH=win32
 export WINEPREFIX=$TEST_HOME/.local/share/tintlet/wineprefix
+# launcher [VAR=VALUE...]: the Exec line with a desktop session's variables, and these.
 launcher() {
-  (cd "$TEST_HOME" && exec env -i HOME="$TEST_HOME" DISPLAY="$DISPLAY" PATH="$PATH" "${command[@]}") \
+  (cd "$TEST_HOME" && exec env -i HOME="$TEST_HOME" DISPLAY="$DISPLAY" PATH="$PATH" "$@" "${command[@]}") \
     >"$LOGS/launcher.log" 2>&1 </dev/null &
   run_pid=$!
 }
@@ -58,6 +60,15 @@ else
   tintlet_end launcher "$LOGS/launcher.log"
   [ "$(wc -l <"$LOGS/launcher.log")" = 1 ] || fail "the launcher said more than its prefix line: $(cat "$LOGS/launcher.log")"
   echo "closing the dialog ended the launcher with status 0"
+
+  # Started again, in a Wayland session: the prefix is there, and the one line says what
+  # Tintlet reads there.
+  launcher WAYLAND_DISPLAY=wayland-1
+  probe wait Tintlet 30000 >/dev/null || fail "the Tintlet dialog did not appear at the second start"
+  tintlet_end launcher "$LOGS/launcher.log"
+  said="tintlet: in this Wayland session Tintlet reads every pixel as black (#000000), over X and Wayland programs' windows and the desktop alike: Xwayland lets X programs read no part of the screen; pick colours in an X11 session"
+  [ "$(cat "$LOGS/launcher.log")" = "$said" ] || fail "the second start, in a Wayland session, said: $(cat "$LOGS/launcher.log")"
+  echo "second start, in a Wayland session: $said"
   wineserver -w
 fi
 
