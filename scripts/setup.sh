@@ -33,7 +33,8 @@ run_packages=(
 x86_64_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 # make dist's zip, and the SHA256SUMS make install checks the exe against.
 install_packages=(zip)
-# The install test validates the desktop entry and reads the icons out of the exe.
+# The install test validates the desktop entry (desktop-file-utils) and reads the icons out
+# of the exe (icoutils).
 test_packages=(
   googletest
   clang lld clang-format
