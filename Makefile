@@ -2,8 +2,13 @@
 # make test         build everything and the zip, and run every test under a private X server
 # make bench        print the benchmark table
 # make monkey       send 20,000 random real input events to the running program (SEED=n replays a run)
+# make install      install Tintlet for this Linux user: the launcher `tintlet` in PREFIX/bin (PREFIX is
+#                   ~/.local unless given), the exe, a desktop menu entry and its icons in PREFIX/share;
+#                   DESTDIR=dir puts them all under dir
+# make uninstall    remove what make install wrote, and the launcher's Wine prefix
 # make dist         pack the shipped Tintlet.exe and a readme into build/Tintlet-VERSION.zip, with the exe
 #                   and SHA256SUMS beside it
+# make wayland      measure what Tintlet reads in a Wayland session (weston with Xwayland, on Xvfb)
 # make screenshots  regenerate the README's pictures in docs/ from the real program under Wine
 # make clang        build everything a second time with clang and lld (build only, warnings are errors)
 # make format       lay every C++ source out by .clang-format
@@ -29,7 +34,7 @@ ifneq ($(WINE),)
 export TINTLET_WINE := $(WINE)
 endif
 
-.PHONY: all setup build run test bench monkey dist screenshots clang format clean
+.PHONY: all setup build run install uninstall wayland test bench monkey dist screenshots clang format clean
 
 all: build
 
@@ -49,8 +54,26 @@ run:
 	@bash scripts/build.sh run
 	@bash scripts/run.sh
 
+DIST       := bash scripts/dist.sh $(BUILD)/i686/Tintlet.exe $(DIST_ZIP)
+
+# An install builds only the program and the release's SHA256SUMS it checks the exe by.
+install:
+	@bash scripts/setup.sh install
+	@bash scripts/build.sh run
+	@$(DIST)
+	@bash scripts/install.sh install
+
+uninstall:
+	@bash scripts/install.sh uninstall
+
+wayland:
+	@bash scripts/setup.sh wayland
+	@bash scripts/build.sh run
+	@$(DIST)
+	@bash scripts/wayland.sh
+
 dist: build
-	@bash scripts/dist.sh $(BUILD)/i686/Tintlet.exe $(DIST_ZIP)
+	@$(DIST)
 
 test: dist
 	@bash scripts/test.sh

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Builds Tintlet's icon, cursor and bitmap files from the text pixel art in images/.
+"""Builds Tintlet's icon, cursor and bitmap files from the text pixel art in images/, and
+PNG copies of the application icon's images for Linux desktops.
 
 Usage: mkimages.py OUTPUT_DIR
 
@@ -10,6 +11,7 @@ are comments. The pipette pictures are drawn once and reused: the picker cursor 
 import os
 import struct
 import sys
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 IMAGES = os.path.join(HERE, 'images')
@@ -136,6 +138,19 @@ def write_bitmap(path, pixels):
     write(path, header + body)
 
 
+def write_png(path, pixels):
+    """Writes an 8-bit RGBA PNG; transparent pixels are transparent black, as in the icon."""
+    def chunk(kind, data):
+        return (struct.pack('>I', len(data)) + kind + data
+                + struct.pack('>I', zlib.crc32(kind + data)))
+    width, height = len(pixels[0]), len(pixels)
+    raw = b''.join(b'\0' + b''.join(bytes((0, 0, 0, 0)) if p is None else bytes(p) + b'\xff'
+                                     for p in row) for row in pixels)
+    header = struct.pack('>IIBBBBB', width, height, 8, 6, 0, 0, 0)
+    write(path, b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) + chunk(b'IDAT', zlib.compress(raw, 9))
+          + chunk(b'IEND', b''))
+
+
 def write(path, data):
     with open(path, 'wb') as f:
         f.write(data)
@@ -155,6 +170,9 @@ def main():
     write_group(os.path.join(out, 'mainframe.ico'), 1, [
         (app32, PALETTE16, None), (app16, PALETTE16, None),
         (app32, PALETTE256, None), (app16, PALETTE256, None)])
+    # The desktop menu's icons are the same images, so a Linux desktop shows what Windows does.
+    write_png(os.path.join(out, 'mainframe-32.png'), app32)
+    write_png(os.path.join(out, 'mainframe-16.png'), app16)
     write_group(os.path.join(out, 'picker.ico'), 1, [
         (pipette32, PALETTE16, None), (pipette16, PALETTE16, None)])
     write_group(os.path.join(out, 'picker_empty.ico'), 1, [(blank(32, 32), PALETTE16, None)])

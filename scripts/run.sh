@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Runs Tintlet.exe under Wine. With a display: as an ordinary window of that display,
-# outside any Wine virtual desktop, so that it picks from the whole screen, until the
-# dialog is closed. Headless: on a private Xvfb, saves a screenshot of the dialog, then
-# closes it. EXE is the build tree's Tintlet.exe by default; winprobe.exe lies beside it.
+# Runs Tintlet.exe under Wine. With a display: as the installed launcher (scripts/tintlet)
+# does, as an ordinary window of that display outside any Wine virtual desktop, so that it
+# picks from the whole screen, until the dialog is closed. Headless: on a private Xvfb,
+# saves a screenshot of the dialog, then closes it. EXE is the build tree's Tintlet.exe by
+# default; winprobe.exe lies beside it.
 # Usage: run.sh [EXE]
 set -u -o pipefail
 . "$(dirname "$0")/wine-env.sh"
@@ -13,10 +14,11 @@ tintlet_say_arch
 
 if [ -n "${DISPLAY:-}" ]; then
   trap tintlet_stop EXIT INT TERM
-  tintlet_prefix display || exit 1
+  tintlet_prefix_use display
   echo "run: Tintlet runs on display $DISPLAY as an ordinary window; close its dialog to end it"
-  # Its exit status is make's: a crash or a missing exe is no success.
-  "$WINE" "$exe"
+  # The installed launcher's start-up. Its exit status is make's: a crash or a missing exe
+  # is no success.
+  tintlet_display_start "$exe"
   exit
 fi
 

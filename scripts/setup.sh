@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tintlet needs, with sudo when not root.
-#   setup.sh run    what building and running Tintlet.exe needs
-#   setup.sh all    that, and what the tests, benchmarks and the clang build need
+#   setup.sh run      what building and running Tintlet.exe needs
+#   setup.sh install  that, and what packing the release for `make install` needs
+#   setup.sh all      all that, and what the tests, benchmarks and the clang build need
+#   setup.sh wayland  all that, and the headless Wayland compositor scripts/wayland.sh runs
 # With TINTLET_WINE=10 (make's WINE=10) a run gets what makes Debian 13's Wine root too.
 # Idempotent: does nothing when everything is already there. A mirror that serves a
 # broken index is survived where apt can still resolve the packages (see install).
@@ -29,13 +31,19 @@ run_packages=(
 # The x86_64 build stands in where the kernel runs no 32-bit programs, and the tests
 # run it as well where it does.
 x86_64_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+# make dist's zip, and the SHA256SUMS make install checks the exe against.
+install_packages=(zip)
+# The install test validates the desktop entry (desktop-file-utils) and reads the icons out
+# of the exe (icoutils).
 test_packages=(
   googletest
   clang lld clang-format
   xdotool xclip x11-utils x11-xserver-utils openbox
   xserver-xorg-core xserver-xorg-video-dummy
-  zip unzip
+  unzip desktop-file-utils icoutils
 )
+# A Wayland session with Xwayland, and a Wayland program's window (weston-simple-shm).
+wayland_packages=(weston xwayland)
 # WINE=10 runs Debian 13's Wine from a root made and entered with these.
 wine_root_packages=(mmdebstrap bubblewrap)
 
@@ -97,14 +105,16 @@ install() {
 
 mkdir -p "$log_dir"
 wanted=("${run_packages[@]}")
-[ "$what" = run ] || wanted+=("${x86_64_packages[@]}" "${test_packages[@]}")
-[ "$what" = run ] && [ "${TINTLET_WINE:-8}" = 8 ] || wanted+=("${wine_root_packages[@]}")
+[ "$what" = run ] || wanted+=("${install_packages[@]}")
+[ "$what" = run ] || [ "$what" = install ] || wanted+=("${x86_64_packages[@]}" "${test_packages[@]}")
+[ "$what" != wayland ] || wanted+=("${wayland_packages[@]}")
+{ [ "$what" = run ] || [ "$what" = install ]; } && [ "${TINTLET_WINE:-8}" = 8 ] || wanted+=("${wine_root_packages[@]}")
 # shellcheck disable=SC2046 # one package name a line
 install with-recommends $(missing "${wine_packages[@]}")
 # shellcheck disable=SC2046
 install without-recommends $(missing "${wanted[@]}")
 # Which build runs is known only once Wine is there to try a 32-bit program with.
-if [ "$what" = run ] && [ "$(bash -c '. "$1"; tintlet_wine_arch' - "$(dirname "$0")/wine-env.sh")" = x86_64 ]; then
+if { [ "$what" = run ] || [ "$what" = install ]; } && [ "$(bash -c '. "$1"; tintlet_wine_arch' - "$(dirname "$0")/wine-env.sh")" = x86_64 ]; then
   # shellcheck disable=SC2046
   install without-recommends $(missing "${x86_64_packages[@]}")
 fi

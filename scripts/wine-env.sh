@@ -19,7 +19,8 @@
 
 TINTLET_ROOT=${TINTLET_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]:-$0}")/.." && pwd)}
 TINTLET_BUILD=${TINTLET_BUILD:-$TINTLET_ROOT/build}
-export WINEDEBUG=-all
+# The installed launcher: Wine's settings and the start-up on a display, shared with it.
+. "$TINTLET_ROOT/scripts/tintlet"
 TINTLET_WINE=${TINTLET_WINE:-8}
 case $TINTLET_WINE in
 8 | 10) ;;
@@ -34,13 +35,10 @@ export TINTLET_WINE
 TINTLET_STATE=$TINTLET_BUILD
 [ "$TINTLET_WINE" = 8 ] || TINTLET_STATE=$TINTLET_BUILD/wine$TINTLET_WINE
 TINTLET_SCREEN=1024x768
-# No Mono or Gecko installer dialogs: nothing here needs them.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # Some kernels run no 32-bit processes at all (ia32 emulation off); there the 64-bit
 # build of the same sources stands in for the shipped 32-bit one. Whether they do is
 # found by starting Wine's 32-bit loader, a 32-bit program.
-TINTLET_WINE32=/usr/lib/wine/wine
 tintlet_runs_32bit() {
   "$TINTLET_WINE32" --version >/dev/null 2>&1
 }
@@ -110,57 +108,26 @@ tintlet_prefix_use() {
   esac
 }
 
+# A display prefix is the launcher's kind (scripts/tintlet).
 tintlet_prefix() {
   local kind=${1:-desktop}
   tintlet_prefix_use "$kind" || return 1
-  [ -f "$WINEPREFIX/.tintlet-ready" ] || tintlet_prefix_create "$kind" || return 1
-  if ! grep -qx "#arch=$WINEARCH" "$WINEPREFIX/system.reg"; then
-    echo "wine: $WINEPREFIX is not a $WINEARCH prefix; remove it or point TINTLET_WINEPREFIX elsewhere" >&2
-    return 1
-  fi
-  # The virtual desktop setting may have been changed since (winecfg), or
-  # TINTLET_WINEPREFIX may name a prefix made elsewhere: the tests would get another
-  # screen, a user's drag the desktop's background in place of the pixel under the cursor.
-  case $kind:$(tintlet_prefix_desktop) in
-  desktop:Default | display:) ;;
-  desktop:*)
+  [ "$kind" = desktop ] || { tintlet_display_prefix; return; }
+  [ -f "$WINEPREFIX/.tintlet-ready" ] || tintlet_prefix_make tintlet_prefix_desktop_on || return 1
+  tintlet_prefix_arch || return 1
+  # The setting may have been changed since (winecfg), or TINTLET_WINEPREFIX may name a
+  # prefix made elsewhere: the tests would get another screen.
+  if [ "$(tintlet_prefix_desktop)" != Default ]; then
     echo "wine: $WINEPREFIX does not put programs in the virtual desktop \"Default\" the tests need; remove it to have it made again" >&2
     return 1
-    ;;
-  display:*)
-    echo "wine: $WINEPREFIX turns Wine's virtual desktop on, which would shut Tintlet off from the rest of the display; remove it to have it made again" >&2
-    return 1
-    ;;
-  esac
-  # Debian's Wine 8 does not load fonts-wine's folder by itself, so the dialogs would
-  # get fallback faces (no "MS Sans Serif", no Marlett caption buttons); the fonts
-  # go where every Wine looks.
-  local fonts=/usr/share/wine/fonts
-  [ -d "$fonts" ] && ln -sf "$fonts"/* "$WINEPREFIX/drive_c/windows/Fonts/"
-  return 0
-}
-
-# The prefix's HKCU\Software\Wine\Explorer Desktop value, empty when there is none,
-# read from its registry file so that no Wine process starts for it.
-tintlet_prefix_desktop() {
-  awk '/^\[/ { explorer = index($0, "[Software\\\\Wine\\\\Explorer] ") == 1 }
-       explorer && sub(/^"Desktop"="/, "") { sub(/"$/, ""); print }' "$WINEPREFIX/user.reg"
-}
-
-tintlet_prefix_create() {
-  local log=$TINTLET_STATE/wineboot-$TINTLET_TEST_ARCH${WINEPREFIX#"$TINTLET_PREFIX_BASE"}.log start=$SECONDS
-  mkdir -p "$(dirname "$WINEPREFIX")"
-  echo "wine: creating the private $WINEARCH $1 prefix $WINEPREFIX (once)"
-  "$WINE" wineboot -i >"$log" 2>&1 || true
-  wineserver -w
-  [ -f "$WINEPREFIX/system.reg" ] || { echo "wine: prefix creation failed, see $log" >&2; return 1; }
-  if [ "$1" = desktop ]; then
-    "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$TINTLET_SCREEN" /f >/dev/null 2>&1
-    wineserver -w
   fi
-  touch "$WINEPREFIX/.tintlet-ready"
-  echo "wine: the prefix was made in $((SECONDS - start)) s"
+  tintlet_prefix_fonts
+}
+
+tintlet_prefix_desktop_on() {
+  "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 &&
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$TINTLET_SCREEN" /f >/dev/null 2>&1 &&
+    wineserver -w
 }
 
 tintlet_xvfb_start() {

@@ -11,7 +11,8 @@
 #   desktop_start COLOUR      openbox on the display, the root painted COLOUR
 #   native NAME COLOUR W H X Y  a native X window of one colour there, by X coordinates
 #   tintlet_start EXE         run.sh's display path in the background; waits for the dialog
-#   tintlet_end               closes the dialog and checks run.sh ended well
+#   tintlet_end [WHAT LOG]    closes the dialog and checks that run.sh (or WHAT, whose
+#                             process is run_pid, its output in LOG) ended with status 0
 #   heads_start HEADS         a private Xorg whose monitors are the lines "W H X Y" of HEADS
 #                             (X coordinates), the first one primary
 # desktop_stop, set as the EXIT trap, stops all of it.
@@ -92,9 +93,10 @@ tintlet_start() {
 }
 
 tintlet_end() {
+  local what=${1:-run.sh} log=${2:-$LOGS/run.log}
   probe close Tintlet || fail "cannot close the dialog"
-  settle tintlet_ended || fail "run.sh did not end when the dialog closed"
-  wait "$run_pid" || fail "run.sh failed: $(cat "$LOGS/run.log")"
+  settle tintlet_ended || fail "$what did not end when the dialog closed"
+  wait "$run_pid" || fail "$what ended with status $?: $(cat "$log")"
   run_pid=
 }
 tintlet_ended() { ! kill -0 "$run_pid" 2>/dev/null; }
