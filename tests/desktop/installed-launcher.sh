@@ -14,8 +14,6 @@ support=$(cd "$(dirname "$0")/../support" && pwd)
 . "$support/../../scripts/wine-env.sh"
 . "$support/desktop.sh"
 . "$support/install.sh"
-trap desktop_stop EXIT
-trap 'exit 1' INT TERM
 mkdir -p "$LOGS"
 tintlet_xvfb_start 130 || fail "no X server"
 desktop_start '#4080ff'
@@ -50,11 +48,8 @@ else
   probe wait Tintlet 30000 >/dev/null || fail "the Tintlet dialog did not appear"
   echo "first start: $(cat "$LOGS/launcher.log")"
 
-  read -r picker_left picker_top picker_right picker_bottom <<<"$(probe item Tintlet IDC_PICKER)"
-  press_x=$(((picker_left + picker_right) / 2)) press_y=$(((picker_top + picker_bottom) / 2))
-  xdo mousemove --sync "$press_x" "$press_y" mousedown 1 || fail "no press on the pipette"
-  probe text Tintlet IDC_COORDINATES "$press_x, $press_y" 5000 || fail "the press on the pipette sampled nothing"
-  xdo mousemove --sync "$((press_x + 5))" "$press_y" mousemove --sync 700 450 || fail "no drag to the native window"
+  press_pipette
+  xdo mousemove --sync 700 450 || fail "no drag to the native window"
   readouts "over the native window" "255, 0, 0" "FF, 00, 00" "000000FF" "#FF0000" "700, 450"
   xdo mouseup 1 || fail "no release"
   tintlet_end launcher "$LOGS/launcher.log"

@@ -15,8 +15,6 @@ support=$(cd "$(dirname "$0")/../support" && pwd)
 tintlet_prefix_use display
 # The X server's size (tintlet_xvfb_start): more than the tests' virtual desktop.
 TINTLET_SCREEN=1600x1000
-trap desktop_stop EXIT
-trap 'exit 1' INT TERM
 not_above() { ! xprop -id "$dialog_x" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 
 mkdir -p "$LOGS"
@@ -36,11 +34,8 @@ native=$(cat "$LOGS/Native.id")
 
 # A real drag: over the native window, then over the root window beyond the 1024x768 of
 # the tests' virtual desktop.
-read -r picker_left picker_top picker_right picker_bottom <<<"$(probe item Tintlet IDC_PICKER)"
-press_x=$(((picker_left + picker_right) / 2)) press_y=$(((picker_top + picker_bottom) / 2))
-xdo mousemove --sync "$press_x" "$press_y" mousedown 1 || fail "no press on the pipette"
-probe text Tintlet IDC_COORDINATES "$press_x, $press_y" 5000 || fail "the press on the pipette sampled nothing"
-xdo mousemove --sync "$((press_x + 5))" "$press_y" mousemove --sync 400 250 || fail "no drag to the native window"
+press_pipette
+xdo mousemove --sync 400 250 || fail "no drag to the native window"
 readouts "over the native window" "255, 0, 0" "FF, 00, 00" "000000FF" "#FF0000" "400, 250"
 xdo mousemove --sync 1400 900 || fail "no drag to the root window"
 readouts "over the root window" "64, 128, 255" "40, 80, FF" "00FF8040" "#4080FF" "1400, 900"

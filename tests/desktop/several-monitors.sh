@@ -12,8 +12,6 @@ support=$(cd "$(dirname "$0")/../support" && pwd)
 . "$support/../../scripts/wine-env.sh"
 . "$support/desktop.sh"
 tintlet_prefix_use display
-trap desktop_stop EXIT
-trap 'exit 1' INT TERM
 
 # X puts the above-left monitor at its origin: Windows' origin, the primary monitor's
 # top-left corner, is X's 800,600.
@@ -65,9 +63,7 @@ eval "$(xdotool getwindowgeometry --shell "$x_window")"
 echo "the dialog opened at $left,$top-$right,$bottom, on the primary monitor"
 
 swatch=$(centre_of IDC_SWATCH) || fail "no swatch"
-read -r press_x press_y <<<"$(centre_of IDC_PICKER)" || fail "no pipette"
-xdo mousemove --sync "$press_x" "$press_y" mousedown 1 mousemove --sync "$((press_x + 5))" "$press_y" ||
-  fail "no press on the pipette"
+press_pipette 800 600
 stop "on the left monitor" -550 300 10C050 "16, 192, 80" "10, C0, 50" "0050C010" "#10C050"
 stop "on the monitor above" 250 -400 F0A020 "240, 160, 32" "F0, A0, 20" "0020A0F0" "#F0A020"
 stop "on the monitor above-left" -550 -400 8020E0 "128, 32, 224" "80, 20, E0" "00E02080" "#8020E0"

@@ -11,14 +11,18 @@
 #   desktop_start COLOUR      openbox on the display, the root painted COLOUR
 #   native NAME COLOUR W H X Y  a native X window of one colour there, by X coordinates
 #   tintlet_start EXE         run.sh's display path in the background; waits for the dialog
+#   press_pipette [DX DY]     a real press on the pipette and a first move, checked to sample;
+#                             DX DY is where Windows' origin lies in X coordinates (0 0)
 #   tintlet_end [WHAT LOG]    closes the dialog and checks that run.sh (or WHAT, whose
 #                             process is run_pid, its output in LOG) ended with status 0
 #   heads_start HEADS         a private Xorg whose monitors are the lines "W H X Y" of HEADS
 #                             (X coordinates), the first one primary
-# desktop_stop, set as the EXIT trap, stops all of it.
+# desktop_stop, set here as the EXIT trap, stops all of it.
 
 desktop_pids=() run_pid='' heads_pid=''
 
+trap desktop_stop EXIT
+trap 'exit 1' INT TERM
 desktop_stop() {
   local pid
   for pid in "${desktop_pids[@]}"; do
@@ -90,6 +94,15 @@ tintlet_start() {
   probe wait Tintlet 30000 >/dev/null || fail "the Tintlet dialog did not appear"
   local said="run: Tintlet runs on display $DISPLAY as an ordinary window; close its dialog to end it"
   grep -qxF "$said" "$LOGS/run.log" || fail "run.sh did not say where Tintlet runs: $(cat "$LOGS/run.log")"
+}
+
+press_pipette() {
+  local dx=${1:-0} dy=${2:-0} left top right bottom x y
+  read -r left top right bottom <<<"$(probe item Tintlet IDC_PICKER)" || fail "no pipette"
+  x=$(((left + right) / 2)) y=$(((top + bottom) / 2))
+  xdo mousemove --sync $((x + dx)) $((y + dy)) mousedown 1 || fail "no press on the pipette"
+  probe text Tintlet IDC_COORDINATES "$x, $y" 5000 || fail "the press on the pipette sampled nothing"
+  xdo mousemove --sync $((x + dx + 5)) $((y + dy)) || fail "no move after the press on the pipette"
 }
 
 tintlet_end() {
