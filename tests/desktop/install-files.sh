@@ -8,7 +8,6 @@
 set -u -o pipefail
 DIST=$1 LOGS=$2
 support=$(cd "$(dirname "$0")/../support" && pwd)
-. "$support/../../scripts/wine-env.sh"
 . "$support/desktop.sh"
 . "$support/install.sh"
 mkdir -p "$LOGS"

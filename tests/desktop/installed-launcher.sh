@@ -11,7 +11,6 @@
 set -u -o pipefail
 DIST=$1 WINPROBE=$2 LOGS=$3
 support=$(cd "$(dirname "$0")/../support" && pwd)
-. "$support/../../scripts/wine-env.sh"
 . "$support/desktop.sh"
 . "$support/install.sh"
 mkdir -p "$LOGS"

@@ -10,9 +10,7 @@ set -u -o pipefail
 export TINTLET_TEST_ARCH=$1
 exe=$2 WINPROBE=$3 LOGS=$4
 support=$(cd "$(dirname "$0")/../support" && pwd)
-. "$support/../../scripts/wine-env.sh"
 . "$support/desktop.sh"
-tintlet_prefix_use display
 # The X server's size (tintlet_xvfb_start): more than the tests' virtual desktop.
 TINTLET_SCREEN=1600x1000
 not_above() { ! xprop -id "$dialog_x" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }

@@ -9,9 +9,7 @@ set -u -o pipefail
 export TINTLET_TEST_ARCH=$1
 exe=$2 WINPROBE=$3 LOGS=$4
 support=$(cd "$(dirname "$0")/../support" && pwd)
-. "$support/../../scripts/wine-env.sh"
 . "$support/desktop.sh"
-tintlet_prefix_use display
 
 # X puts the above-left monitor at its origin: Windows' origin, the primary monitor's
 # top-left corner, is X's 800,600.

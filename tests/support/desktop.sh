@@ -1,7 +1,7 @@
 # Sourced by the end-to-end tests that run Tintlet as `make run` starts it on a display
 # (run.sh), on an X server of the test's own under openbox, beside native X windows.
-# Needs LOGS (the test's folder for logs and screenshots) and WINPROBE set, and
-# scripts/wine-env.sh sourced. Functions:
+# Needs LOGS (the test's folder for logs and screenshots) and WINPROBE set; sources
+# scripts/wine-env.sh. Functions:
 #   fail TEXT                 the test fails with TEXT
 #   probe ARGS                winprobe.exe, the dialog's finder and reader
 #   xdo ARGS                  xdotool with a time limit
@@ -19,6 +19,10 @@
 #                             (X coordinates), the first one primary
 # desktop_stop, set here as the EXIT trap, stops all of it.
 
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
+# Wine is run.sh's on a display until a test names another prefix: the stop at exit ends
+# the Wine of that prefix, never the programs of the suite's own.
+tintlet_prefix_use display
 desktop_pids=() run_pid='' heads_pid=''
 
 trap desktop_stop EXIT
@@ -149,7 +153,8 @@ heads_start() {
     >"$LOGS/xorg.out" 2>&1 </dev/null &
   heads_pid=$!
   settle grep -q . "$LOGS/display" || fail "Xorg did not come up: see $LOGS/xorg.log"
-  export DISPLAY=":$(cat "$LOGS/display")"
+  DISPLAY=":$(cat "$LOGS/display")"
+  export DISPLAY
   for ((i = 1; i < ${#modes[@]}; i++)); do
     xrandr --addmode "DUMMY$i" "${modes[$i]}" || fail "no mode ${modes[$i]} for monitor $i"
   done

@@ -1,5 +1,5 @@
 # Sourced by the tests of `make install`, after tests/support/desktop.sh. Needs LOGS and
-# DIST (the folder make dist filled) set, and scripts/wine-env.sh sourced. Functions:
+# DIST (the folder make dist filled) set. Functions:
 #   home_new               a new, empty throwaway home folder: $LOGS/home, in TEST_HOME
 #   installer ACTION [VAR=VALUE...]  scripts/install.sh ACTION (install or uninstall) for
 #                          TEST_HOME, with those variables; its output in $LOGS/ACTION.log
