@@ -112,7 +112,7 @@ TEST(GuiObjects, UserCountFollowsWindowsMenusIconsAndAcceleratorTables)
 }
 
 // The leak tests' procedure fails when each repetition keeps one brush, DC, window or
-// icon, and passes when it keeps nothing.
+// icon, and passes when it keeps nothing, or keeps one object once, after the warm-up.
 TEST(GuiObjects, LeakCheckFailsOnAnyObjectKeptPerRepetition)
 {
     HWND anchor = WarmUp();
@@ -125,6 +125,12 @@ TEST(GuiObjects, LeakCheckFailsOnAnyObjectKeptPerRepetition)
     EXPECT_FALSE(KeepsNoObjects(2, 10, [&](int) { windows.push_back(MakeWindow()); }));
     EXPECT_FALSE(KeepsNoObjects(2, 10, [&](int) { icons.push_back(MakeIcon()); }));
     EXPECT_TRUE(KeepsNoObjects(2, 10, [](int i) { DeleteObject(CreateSolidBrush(RGB(i, 1, 1))); }));
+    HBRUSH late = NULL;
+    EXPECT_TRUE(KeepsNoObjects(2, 10, [&](int i) {
+        if (i == 5 && late == NULL)
+            late = CreateSolidBrush(RGB(1, 2, 3));
+    }));
+    DeleteObject(late);
     for (HBRUSH b : brushes)
         DeleteObject(b);
     for (HDC dc : dcs)
