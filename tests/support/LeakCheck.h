@@ -34,8 +34,7 @@ template <class Action> testing::AssertionResult KeepsNoObjects(int warmUps, int
         if (counts[round].gdi == before.gdi && counts[round].user == before.user)
             return testing::AssertionSuccess();
     }
-    return testing::AssertionFailure() << "two rounds of " << times << " repetitions left GDI objects "
-                                       << counts[0].gdi << " -> " << counts[1].gdi << " -> " << counts[2].gdi
-                                       << ", USER objects " << counts[0].user << " -> " << counts[1].user << " -> "
-                                       << counts[2].user;
+    return testing::AssertionFailure() << "two rounds of " << times << " repetitions left GDI objects " << counts[0].gdi
+                                       << " -> " << counts[1].gdi << " -> " << counts[2].gdi << ", USER objects "
+                                       << counts[0].user << " -> " << counts[1].user << " -> " << counts[2].user;
 }
