@@ -71,6 +71,12 @@ POINT TopLeftOf(HWND hwnd)
     return {rc.left, rc.top};
 }
 
+bool IsAt(HWND hwnd, POINT at)
+{
+    POINT now = TopLeftOf(hwnd);
+    return now.x == at.x && now.y == at.y;
+}
+
 // A gesture as it was sent, with where the program's windows stood: its points are
 // the screen's, so it means the same again only with the windows there.
 struct SentGesture
@@ -232,8 +238,7 @@ private:
             Restore(view.dialog);
         for (auto [hwnd, at] : {std::make_pair(view.dialog, sent.dialogAt), std::make_pair(view.box, sent.boxAt)})
         {
-            POINT now = TopLeftOf(hwnd);
-            if (hwnd && (now.x != at.x || now.y != at.y))
+            if (hwnd && !IsAt(hwnd, at))
                 MoveTo(hwnd, at);
         }
         return true;
@@ -437,12 +442,7 @@ private:
     void MoveTo(HWND hwnd, POINT at)
     {
         SetWindowPos(hwnd, NULL, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        PumpUntil(
-            [&] {
-                POINT now = TopLeftOf(hwnd);
-                return now.x == at.x && now.y == at.y;
-            },
-            2000);
+        PumpUntil([&] { return IsAt(hwnd, at); }, 2000);
     }
 
     // Key strokes go to the foreground window, so the program is given the keyboard
