@@ -81,6 +81,9 @@ HWND Item(const wchar_t* title, const wchar_t* name)
 
 int wmain(int argc, wchar_t** argv)
 {
+    // The scripts drive X in physical pixels, which a scaled Wine hands only to programs
+    // aware of the DPI.
+    SetProcessDPIAware();
     if (argc < 2)
     {
         fprintf(stderr, "usage: winprobe wait|close|gone|item|text|syscommand|menu ...\n");

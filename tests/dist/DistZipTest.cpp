@@ -66,6 +66,7 @@ TEST(DistZipTest, ImportsOnlySystemDlls)
     PeImage pe(kUnpackedExe.c_str());
     ASSERT_TRUE(pe.Valid()) << kUnpackedExe;
     EXPECT_TRUE(ImportsOnlySystemDlls(pe.Imports()));
+    EXPECT_TRUE(ImportsNothingNewerThanWindows7(pe.ImportedFunctions()));
 }
 
 TEST(DistZipTest, FileAndProductVersion1100)

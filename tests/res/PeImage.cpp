@@ -71,24 +71,58 @@ bool PeImage::Read()
     if (in.Failed())
         return false;
 
-    // Import descriptors, 20 bytes each, up to an all-zero one; the name RVA is the fourth field.
+    // Import descriptors, 20 bytes each, up to an all-zero one: the lookup table's RVA is
+    // the first field, the name RVA the fourth, the address table's RVA the fifth.
     for (size_t at = FileOffset(importRva); at != 0; at += sizeof(IMAGE_IMPORT_DESCRIPTOR))
     {
-        in = ByteReader(m_file.data(), m_file.size(), at + 12);
+        in = ByteReader(m_file.data(), m_file.size(), at);
+        DWORD lookupRva = in.Dword();
+        in.Skip(8);
         DWORD nameRva = in.Dword();
+        DWORD addressRva = in.Dword();
         if (in.Failed())
             return false;
         if (nameRva == 0)
             return true;
-        size_t name = FileOffset(nameRva);
-        if (name == 0)
+        if (FileOffset(nameRva) == 0 || !ReadFunctions(lookupRva ? lookupRva : addressRva, pe32plus))
             return false;
-        std::string dll;
-        for (; name < m_file.size() && m_file[name]; ++name)
-            dll += char(m_file[name]);
-        m_imports.push_back(dll);
+        m_imports.push_back(Ascii(FileOffset(nameRva)));
     }
     return false;
+}
+
+bool PeImage::ReadFunctions(DWORD tableRva, bool pe32plus)
+{
+    // One entry per function, up to a zero one; the top bit marks an import by ordinal,
+    // else the low 31 bits are the RVA of a hint word and the name.
+    size_t table = FileOffset(tableRva);
+    if (table == 0)
+        return false;
+    ByteReader in(m_file.data(), m_file.size(), table);
+    for (;;)
+    {
+        DWORD entry = in.Dword();
+        DWORD high = pe32plus ? in.Dword() : 0;
+        if (in.Failed())
+            return false;
+        if (entry == 0 && high == 0)
+            return true;
+        bool byOrdinal = pe32plus ? (high & 0x80000000) != 0 : (entry & 0x80000000) != 0;
+        if (byOrdinal)
+            continue;
+        size_t hint = FileOffset(entry & 0x7FFFFFFF);
+        if (hint == 0)
+            return false;
+        m_functions.push_back(Ascii(hint + 2));
+    }
+}
+
+std::string PeImage::Ascii(size_t offset) const
+{
+    std::string text;
+    for (; offset < m_file.size() && m_file[offset]; ++offset)
+        text += char(m_file[offset]);
+    return text;
 }
 
 size_t PeImage::FileOffset(DWORD rva) const

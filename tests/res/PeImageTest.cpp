@@ -19,11 +19,13 @@ TEST_P(PeImageTest, MachineAndGuiSubsystem)
 }
 
 // Only system DLLs: the C++ and GCC runtimes are linked in, so no runtime DLL ships alongside.
+// Nothing Windows 7 lacks, so that the exe loads there.
 TEST_P(PeImageTest, ImportsOnlySystemDlls)
 {
     PeImage pe(GetParam().path);
     ASSERT_TRUE(pe.Valid()) << GetParam().path;
     EXPECT_TRUE(ImportsOnlySystemDlls(pe.Imports()));
+    EXPECT_TRUE(ImportsNothingNewerThanWindows7(pe.ImportedFunctions()));
 }
 
 INSTANTIATE_FOR_BOTH_EXES(PeImageTest);

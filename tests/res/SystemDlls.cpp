@@ -28,3 +28,34 @@ std::string Lower(std::string s)
         return ::testing::AssertionFailure() << "imports neither KERNEL32 nor USER32 (" << imports.size() << " DLLs)";
     return ::testing::AssertionSuccess();
 }
+
+::testing::AssertionResult ImportsNothingNewerThanWindows7(const std::vector<std::string>& functions)
+{
+    const std::set<std::string> newer = {"AdjustWindowRectExForDpi",
+                                         "AreDpiAwarenessContextsEqual",
+                                         "EnableNonClientDpiScaling",
+                                         "GetAwarenessFromDpiAwarenessContext",
+                                         "GetDpiForMonitor",
+                                         "GetDpiForSystem",
+                                         "GetDpiForWindow",
+                                         "GetProcessDpiAwareness",
+                                         "GetSystemMetricsForDpi",
+                                         "GetThreadDpiAwarenessContext",
+                                         "GetWindowDpiAwarenessContext",
+                                         "LogicalToPhysicalPointForPerMonitorDPI",
+                                         "PhysicalToLogicalPointForPerMonitorDPI",
+                                         "SetProcessDpiAwareness",
+                                         "SetProcessDpiAwarenessContext",
+                                         "SetThreadDpiAwarenessContext",
+                                         "SystemParametersInfoForDpi"};
+    bool bReadsPixels = false;
+    for (const std::string& function : functions)
+    {
+        if (newer.count(function))
+            return ::testing::AssertionFailure() << "imports " << function << ", which Windows 7 lacks";
+        bReadsPixels = bReadsPixels || function == "GetPixel";
+    }
+    if (!bReadsPixels)
+        return ::testing::AssertionFailure() << "GetPixel is not among the " << functions.size() << " imports read";
+    return ::testing::AssertionSuccess();
+}

@@ -10,7 +10,8 @@
 #   readouts WHERE DEC HEX COLORREF HTML COORDINATES   the dialog shows these texts
 #   desktop_start COLOUR      openbox on the display, the root painted COLOUR
 #   native NAME COLOUR W H X Y  a native X window of one colour there, by X coordinates
-#   tintlet_start EXE         run.sh's display path in the background; waits for the dialog
+#   tintlet_start EXE         run.sh's display path in the background, at the system DPI
+#                             TINTLET_DPI (96 unless set); waits for the dialog
 #   press_pipette [DX DY]     a real press on the pipette and a first move, checked to sample;
 #                             DX DY is where Windows' origin lies in X coordinates (0 0)
 #   tintlet_end [WHAT LOG]    closes the dialog and checks that run.sh (or WHAT, whose
@@ -89,6 +90,9 @@ native() {
 
 tintlet_start() {
   tintlet_prefix display || fail "no Wine prefix for a display"
+  # Wine reads the DPI as it starts; every test sets its own, as they share the prefix.
+  "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${TINTLET_DPI:-96}" /f \
+    >"$LOGS/dpi.log" 2>&1 </dev/null || fail "cannot set the DPI: $(cat "$LOGS/dpi.log")"
   # Wine's background processes start here, with their output in this test's log (not in
   # the pipe ctest reads), and stay until the end.
   wineserver -p60 >/dev/null 2>&1 </dev/null
