@@ -42,7 +42,7 @@ if [ "$(id -u)" != 0 ]; then
   exit 77
 fi
 if [ "$layout" = xinerama ] && [ "$TINTLET_WINE" = 10 ]; then
-  echo "SKIP: WINE10_XINERAMA_WHY"
+  echo "SKIP: Wine 10 takes Xinerama's screens for one 800x600 at X's 0,0, where the dialog opens off the primary monitor and drags stop; the RandR layout runs under it"
   exit 77
 fi
 mkdir -p "$LOGS"
