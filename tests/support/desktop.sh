@@ -16,8 +16,10 @@
 #                             DX DY is where Windows' origin lies in X coordinates (0 0)
 #   tintlet_end [WHAT LOG]    closes the dialog and checks that run.sh (or WHAT, whose
 #                             process is run_pid, its output in LOG) ended with status 0
-#   heads_start HEADS         a private Xorg whose monitors are the lines "W H X Y" of HEADS
-#                             (X coordinates), the first one primary
+#   heads_start HEADS [LAYOUT]  a private Xorg whose monitors are the lines "W H X Y" of
+#                             HEADS (X coordinates), the first one primary; LAYOUT randr
+#                             (one screen cut by RandR, the default) or xinerama (one screen
+#                             each, joined by Xinerama)
 # desktop_stop, set here as the EXIT trap, stops all of it.
 
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
@@ -122,22 +124,23 @@ tintlet_end() {
 }
 tintlet_ended() { ! kill -0 "$run_pid" 2>/dev/null; }
 
-# One screen of the dummy driver, as big as the monitors' bounding box, cut into monitors
-# by RandR: Wine 8 and 10 both read such a layout. (With classic Xinerama, one Screen per
-# monitor, Wine 10 puts every monitor at 0,0.)
+# By RandR: one screen of the dummy driver, as big as the monitors' bounding box, cut into
+# monitors; Wine 8 and 10 both read such a layout. By Xinerama: one screen of the dummy
+# driver per monitor, joined, where RandR is off; Wine 10 puts every monitor at 0,0 there.
 heads_start() {
-  local conf=$LOGS/xorg.conf w h x y width=0 height=0 modes=() i=0
+  local conf=$LOGS/xorg.conf layout=${2:-randr} w h x y width=0 height=0 modes=() heads=() placed="" i=0
   local args=(--output DUMMY0 --primary)
   while read -r w h x y; do
     [ -n "$w" ] || continue
     width=$((x + w > width ? x + w : width)) height=$((y + h > height ? y + h : height))
-    modes+=("${w}x$h")
+    modes+=("${w}x$h") heads+=("$w $h $x $y")
     [ $i = 0 ] || args+=(--output "DUMMY$i")
     args+=(--mode "${w}x$h" --pos "${x}x$y")
     i=$((i + 1))
   done <<<"$1"
   {
     printf 'Section "ServerFlags"\n  Option "AutoAddDevices" "false"\n  Option "AllowEmptyInput" "true"\n'
+    [ "$layout" = randr ] || printf '  Option "Xinerama" "true"\n'
     printf '  Option "DontVTSwitch" "true"\nEndSection\n'
     printf 'Section "Monitor"\n  Identifier "Monitor"\n  HorizSync 5.0-1000.0\n  VertRefresh 5.0-200.0\n'
     for w in $(printf '%s\n' "${modes[@]}" | sort -u); do
@@ -145,11 +148,17 @@ heads_start() {
       printf '  Modeline "%dx%d" 60.0 %d %d %d %d %d %d %d %d\n' "$w" "$h" "$w" $((w + 40)) $((w + 168)) \
         $((w + 256)) "$h" $((h + 1)) $((h + 5)) $((h + 28))
     done
-    printf 'EndSection\nSection "Device"\n  Identifier "Card"\n  Driver "dummy"\n  VideoRam %d\nEndSection\n' \
-      $((width * height * 4 / 1024 + 1024))
-    printf 'Section "Screen"\n  Identifier "Screen"\n  Device "Card"\n  Monitor "Monitor"\n  DefaultDepth 24\n'
-    printf '  SubSection "Display"\n    Depth 24\n    Virtual %d %d\n    Modes "%s"\n  EndSubSection\nEndSection\n' \
-      "$width" "$height" "${modes[0]}"
+    printf 'EndSection\n'
+    if [ "$layout" = randr ]; then
+      heads_screen "" "$width" "$height" "${modes[0]}"
+    else
+      for i in "${!heads[@]}"; do
+        read -r w h x y <<<"${heads[$i]}"
+        heads_screen "$i" "$w" "$h" "${w}x$h"
+        placed+="  Screen $i \"Screen$i\" Absolute $x $y\n"
+      done
+      printf 'Section "ServerLayout"\n  Identifier "Layout"\n%bEndSection\n' "$placed"
+    fi
   } >"$conf"
   # Xorg takes the first free display itself and names it when it is ready: the test's
   # own number could be taken by another X server starting at the same time.
@@ -159,6 +168,13 @@ heads_start() {
   settle grep -q . "$LOGS/display" || fail "Xorg did not come up: see $LOGS/xorg.log"
   DISPLAY=":$(cat "$LOGS/display")"
   export DISPLAY
+  if [ "$layout" != randr ]; then
+    xdpyinfo -ext XINERAMA | sed -n 's/^ *head #[0-9]*: \([0-9]*\)x\([0-9]*\) @ \([0-9]*\),\([0-9]*\)$/\1 \2 \3 \4/p' \
+      >"$LOGS/monitors"
+    [ "$(cat "$LOGS/monitors")" = "$(printf '%s\n' "${heads[@]}")" ] ||
+      fail "Xinerama did not take the layout: $(cat "$LOGS/monitors")"
+    return
+  fi
   for ((i = 1; i < ${#modes[@]}; i++)); do
     xrandr --addmode "DUMMY$i" "${modes[$i]}" || fail "no mode ${modes[$i]} for monitor $i"
   done
@@ -166,4 +182,13 @@ heads_start() {
   # Wine finds only one monitor until a client has asked for them once, as xrandr does.
   xrandr --listmonitors >"$LOGS/monitors" && [ "$(grep -c '^ [0-9]*: ' "$LOGS/monitors")" = "$i" ] ||
     fail "RandR did not take the layout: $(cat "$LOGS/monitors")"
+}
+
+# heads_screen N W H MODE: the dummy driver's screen "ScreenN" on a card of its own, W by H.
+heads_screen() {
+  printf 'Section "Device"\n  Identifier "Card%s"\n  Driver "dummy"\n  VideoRam %d\nEndSection\n' "$1" \
+    $(($2 * $3 * 4 / 1024 + 1024))
+  printf 'Section "Screen"\n  Identifier "Screen%s"\n  Device "Card%s"\n  Monitor "Monitor"\n  DefaultDepth 24\n' "$1" "$1"
+  printf '  SubSection "Display"\n    Depth 24\n    Virtual %d %d\n    Modes "%s"\n  EndSubSection\nEndSection\n' \
+    "$2" "$3" "$4"
 }
