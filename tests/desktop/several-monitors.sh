@@ -4,8 +4,9 @@
 # screen coordinates go negative in x, in y and in both. A real drag from the pipette
 # reads a native X window of its own colour on each, and the root window back on the
 # primary one; a copy after it puts the last, negative point's colour on the X clipboard.
-# At TINTLET_DPI (tintlet_start) the points stay physical. LAYOUT is how X makes the monitors (heads_start): randr, cuts of one X screen, or
-# xinerama, an X screen each, joined.
+# At any TINTLET_DPI (tintlet_start) the points are the same physical ones. LAYOUT is how
+# X makes the monitors (heads_start): randr, cuts of one X screen, or xinerama, an X
+# screen each, joined.
 # Usage: several-monitors.sh ARCH TINTLET_EXE WINPROBE_EXE LOG_DIR [LAYOUT]
 set -u -o pipefail
 export TINTLET_TEST_ARCH=$1
