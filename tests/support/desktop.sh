@@ -76,7 +76,12 @@ readouts() {
 }
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 
+x_answers() { xdpyinfo >/dev/null 2>&1; }
+
 desktop_start() {
+  # On a loaded machine openbox has been seen to find no display just after the server's
+  # socket appeared: the server must answer a client first.
+  settle x_answers || fail "the X server $DISPLAY does not answer"
   openbox --sm-disable >"$LOGS/openbox.log" 2>&1 </dev/null &
   desktop_pids+=($!)
   settle wm_ready || fail "openbox did not take the screen"
