@@ -172,6 +172,8 @@ private:
         SentGesture sent = {g, TopLeftOf(view.dialog), view.box != NULL, TopLeftOf(view.box)};
         if (!Send(g, view))
             return false;
+        // The next view, and a count at rest, must follow from the whole gesture.
+        m_app->WaitForInputTaken();
         m_sinceCount.push_back(sent);
         if (g.mayEnd)
         {
@@ -265,6 +267,8 @@ private:
             else if (!Housekeep(view) && PumpUntil([&] { return Quiet(Observe(*m_app)); }, 3000))
             {
                 PumpMessages(200);
+                if (!m_app->WaitForInputTaken() || !Quiet(Observe(*m_app)))
+                    continue;
                 *counts = CountGuiObjects(m_process);
                 return true;
             }
