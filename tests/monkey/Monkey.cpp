@@ -64,6 +64,20 @@ bool Grew(const GuiObjectCounts& now, const GuiObjectCounts& before)
     return now.gdi > before.gdi || now.user > before.user;
 }
 
+// A child of the window that a click leaves alone: a static without SS_NOTIFY. The
+// first child is not always one: in Wine's About box it is the OK button.
+HWND PlainChild(HWND window)
+{
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    {
+        wchar_t name[16] = L"";
+        GetClassNameW(child, name, 16);
+        if (!lstrcmpiW(name, L"Static") && IsWindowVisible(child) && !(GetWindowLongW(child, GWL_STYLE) & SS_NOTIFY))
+            return child;
+    }
+    return NULL;
+}
+
 POINT TopLeftOf(HWND hwnd)
 {
     RECT rc = {};
@@ -455,7 +469,10 @@ private:
     {
         if (g.keys && !view.foreground)
         {
-            POINT pt = CentreOf(GetWindow(view.box ? view.box : view.dialog, GW_CHILD));
+            HWND plain = PlainChild(view.box ? view.box : view.dialog);
+            if (!plain)
+                return false;
+            POINT pt = CentreOf(plain);
             XBridge::Run(Format("xdotool mousemove %ld %ld click 1", (long)pt.x, (long)pt.y));
             m_report.events += 3;
             if (!PumpUntil([&] { return Observe(*m_app).foreground; }, 1000))
