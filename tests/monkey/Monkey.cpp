@@ -30,9 +30,10 @@ const long kEndingLag = 2;
 const size_t kRecentGestures = 12;
 // Gestures after which the program holds more objects are sent this many times again:
 // an object kept per repetition is a leak; one made once (as Wine makes some the first
-// time a path is taken) is not, nor are the few Wine 10 keeps for a while around a
-// system menu opened by keyboard (a bitmap and a region at a time, seen to come and go
-// over up to three repetitions in a row).
+// time a path is taken) is not, nor is the bitmap and region Wine 10 holds at some
+// counts after a system menu opened by keyboard and not at others, on a timing of its
+// own. Repetitions change the program's state, so a run of a seed is the same again
+// only up to the first count whose growth comes and goes differently.
 const int kRepetitions = 4;
 // Wine's own system command, SC_ABOUTWINE: it shows Wine's About box.
 const UINT kWineAboutCommand = SC_SCREENSAVE + 1;
@@ -209,8 +210,8 @@ private:
         {
             GuiObjectCounts before = now;
             int grew = 0;
-            std::string counts =
-                Format("GDI %ld -> %ld, USER %ld -> %ld", m_lastQuiet.gdi, now.gdi, m_lastQuiet.user, now.user);
+            std::string counts = Format("counted at gesture %ld: GDI %ld -> %ld, USER %ld -> %ld", m_report.gestures,
+                                        m_lastQuiet.gdi, now.gdi, m_lastQuiet.user, now.user);
             for (int i = 0; i < kRepetitions; ++i)
             {
                 for (const SentGesture& sent : since)
