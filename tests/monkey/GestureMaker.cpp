@@ -226,6 +226,13 @@ Gesture GestureMaker::Clicks(const AppView& view, int count)
     g.Move(pt);
     g.Click(count);
     g.mayEnd = MayEnd(view, pt, pt);
+    // The first click may close the box, and the next land on the dialog behind it.
+    if (count > 1 && view.box)
+    {
+        AppView behind = view;
+        behind.box = behind.about = NULL;
+        g.mayEnd = g.mayEnd || MayEnd(behind, pt, pt);
+    }
     HWND hit = ControlAt(view.dialog, pt);
     if (count == 1 && !view.box && !view.iconic)
     {

@@ -62,6 +62,23 @@ TintletProcess::~TintletProcess()
     CloseHandle(m_pi.hProcess);
 }
 
+bool TintletProcess::WaitForInputTaken(DWORD ms) const
+{
+    // A repaint comes only after the input queued before it was asked for, and the
+    // process is idle only once its queue is empty. Under Wine it reads the X server's
+    // events just before it waits, so events not yet read the first time are queued
+    // by the time it is idle, and the second repaint comes after them.
+    for (int i = 0; i < 2; ++i)
+    {
+        RECT pixel = {0, 0, 1, 1};
+        InvalidateRect(m_hwnd, &pixel, FALSE);
+        if (!PumpUntil([&] { return !IsWindow(m_hwnd) || !GetUpdateRect(m_hwnd, NULL, FALSE); }, ms) ||
+            WaitForInputIdle(m_pi.hProcess, ms) == WAIT_TIMEOUT)
+            return false;
+    }
+    return true;
+}
+
 bool TintletProcess::WaitForExit(DWORD ms)
 {
     return m_pi.hProcess && WaitForSingleObject(m_pi.hProcess, ms) == WAIT_OBJECT_0;

@@ -28,6 +28,10 @@ public:
     // A whole drag with real input: press on the pipette, move to pt, release there.
     // True once the readouts show pt's sample.
     bool DragFromPickerTo(POINT pt) const;
+    // Waits until the program has taken in the input sent to it so far: it gets to input
+    // only after the messages before it, so right after real input it can still show
+    // the state before. False when it did not within `ms` (at each of two stages).
+    bool WaitForInputTaken(DWORD ms = 1000) const;
     // Whether the process has ended within `ms`; also true when no window of it is left.
     bool WaitForExit(DWORD ms = 10000);
     DWORD ExitCode() const;
