@@ -39,7 +39,6 @@ stop() {
   shown=$(pixels $swatch)
   [ "$shown" = "$colour" ] || fail "the swatch shows $shown at $x,$y, not $colour"
 }
-clipboard_is() { [ "$(xclip -selection clipboard -o 2>/dev/null)" = "$1" ]; }
 centre_of() {
   local left top right bottom
   read -r left top right bottom <<<"$(probe item Tintlet "$1")" || return 1

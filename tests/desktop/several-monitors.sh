@@ -35,7 +35,6 @@ stop() {
   shown=$(pixels $swatch)
   [ "$shown" = "$colour" ] || fail "the swatch shows $shown $where, not $colour"
 }
-clipboard_is() { [ "$(xclip -selection clipboard -o 2>/dev/null)" = "$1" ]; }
 
 # Xorg takes a configuration file and a log of the test's own only from root.
 if [ "$(id -u)" != 0 ]; then

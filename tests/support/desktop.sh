@@ -8,6 +8,7 @@
 #   settle COMMAND            retry COMMAND for up to ten seconds
 #   pixels X Y [X Y ...]      the screen's colours there, RRGGBB each
 #   readouts WHERE DEC HEX COLORREF HTML COORDINATES   the dialog shows these texts
+#   clipboard_is TEXT         the X clipboard holds TEXT
 #   desktop_start COLOUR      openbox on the display, the root painted COLOUR
 #   native NAME COLOUR W H X Y  a native X window of one colour there, by X coordinates
 #   tintlet_start EXE         run.sh's display path in the background, at the system DPI
@@ -74,6 +75,7 @@ readouts() {
   [ $ok = 0 ] || fail "the readouts $where"
   echo "$where:$(printf ' "%s"' "${texts[@]}")"
 }
+clipboard_is() { [ "$(xclip -selection clipboard -o 2>/dev/null)" = "$1" ]; }
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 
 x_answers() { xdpyinfo >/dev/null 2>&1; }
