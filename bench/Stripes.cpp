@@ -76,11 +76,12 @@ int Stripes::Dpi() const
     return MulDiv(physical.right - physical.left, 96, kStripes * kStripeWidth);
 }
 
-// A thread made per-monitor aware for a moment sees windows in the screen's pixels.
+// A thread made system aware for a moment sees windows in the screen's pixels (Wine 10
+// shows a per-monitor aware one an unaware program's windows unscaled).
 RECT Stripes::PhysicalRect() const
 {
     SetThreadDpiAwarenessContextFn set = FindSetThreadDpiAwarenessContext();
-    DPI_AWARENESS_CONTEXT previous = set ? set(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE) : NULL;
+    DPI_AWARENESS_CONTEXT previous = set ? set(DPI_AWARENESS_CONTEXT_SYSTEM_AWARE) : NULL;
     RECT rc;
     GetWindowRect(m_hwnd, &rc);
     if (previous)

@@ -28,7 +28,7 @@ status=0
 bench() { "$WINE" "$@" 2>>"$TINTLET_BUILD/bench-errors.log" | tr -d '\r'; [ "${PIPESTATUS[0]}" = 0 ] || status=1; }
 : >"$TINTLET_BUILD/bench-errors.log"
 bench "$dir/bench/startup_bench.exe" "$dir/Tintlet.exe" "$dir/bench/BareDialog.exe" 11 "$dir/bench/BareDialogV6.exe" "$dir/bench/BareTintlet.exe"
-bench "$dir/bench/sample_bench.exe" 400 11
+bench "$dir/bench/sample_bench.exe" 200 11
 if [ "$TINTLET_WINE" = 8 ]; then
   printf '%-28s %13s %13s %8s   (not run: Wine 8 makes every program DPI aware and scales nothing)\n' "per sample, 144 DPI" "" "" ""
 else
@@ -36,7 +36,7 @@ else
   WINEPREFIX=$scaled_prefix
   if { [ -f "$WINEPREFIX/.tintlet-ready" ] || tintlet_prefix_make scaled_on; } && tintlet_prefix_fonts; then
     tintlet_wine_services
-    bench "$dir/bench/sample_bench.exe" 400 11
+    bench "$dir/bench/sample_bench.exe" 200 11
   else
     status=1
   fi
