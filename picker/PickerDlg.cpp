@@ -241,12 +241,7 @@ void CPickerDlg::EndDrag()
 
 void CPickerDlg::SampleAt(CPoint ptScreen)
 {
-    COLORREF cr;
-    {
-        CClientDC dcScreen(NULL);
-        cr = ::GetPixel(dcScreen.m_hDC, ptScreen.x, ptScreen.y);
-    }
-
+    COLORREF cr = m_sampler.Sample(ptScreen);
     m_wndSwatch.SetColor(cr);
 
     CString strText;

@@ -5,6 +5,7 @@
 #include "afxwin.h"
 #include "controls/ColorSwatch.h"
 #include "controls/CopyButton.h"
+#include "picker/ScreenSampler.h"
 
 class CPickerDlg : public CDialog
 {
@@ -27,7 +28,8 @@ protected:
     // Puts everything StartDrag changed back. Releasing the capture re-enters it once
     // through WM_CAPTURECHANGED, so each step sets an absolute state.
     void EndDrag();
-    // Reads the screen pixel at ptScreen and shows it in the swatch and the readouts.
+    // Reads the screen pixel ptScreen stands for and shows it, with its physical point, in
+    // the swatch and the readouts.
     void SampleAt(CPoint ptScreen);
     // Enables each copy button whose readout has text.
     void UpdateCopyButtons();
@@ -54,6 +56,7 @@ protected:
     CCopyButton m_btnCopyHex;
     CCopyButton m_btnCopyColorref;
     CCopyButton m_btnCopyHtml;
+    CScreenSampler m_sampler;
     bool m_bDragging;
     bool m_bAlwaysOnTop;
     HICON m_hIcon;
