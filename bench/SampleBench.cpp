@@ -47,10 +47,13 @@ void Pump()
 }
 
 // Stands the cursor on pt, as a real move leaves it, and drops the move that makes: the
-// rounds send each sample's own.
-void PutCursor(POINT pt)
+// rounds send each sample's own. Where the system scales the program, the cursor lands
+// on a physical pixel that may read back one logical point off: pt becomes that point,
+// the one a real move's message would carry.
+void PutCursor(POINT& pt)
 {
     SetCursorPos(pt.x, pt.y);
+    GetCursorPos(&pt);
     MSG msg;
     while (PeekMessageW(&msg, NULL, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE))
     {
