@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cwchar>
 #include <vector>
 
@@ -47,13 +48,20 @@ void Pump()
 }
 
 // Stands the cursor on pt, as a real move leaves it, and drops the move that makes: the
-// rounds send each sample's own. Where the system scales the program, the cursor lands
-// on a physical pixel that may read back one logical point off: pt becomes that point,
-// the one a real move's message would carry.
+// rounds send each sample's own. The X server's echo of an earlier put can bring the
+// cursor back, so it is put until it stays. Where the system scales the program, the
+// cursor lands on a physical pixel that may read back one logical point off: pt becomes
+// that point, the one a real move's message would carry.
 void PutCursor(POINT& pt)
 {
-    SetCursorPos(pt.x, pt.y);
-    GetCursorPos(&pt);
+    POINT at = pt;
+    for (int tries = 0; tries < 20; ++tries)
+    {
+        SetCursorPos(pt.x, pt.y);
+        if (GetCursorPos(&at) && abs(at.x - pt.x) <= 1 && abs(at.y - pt.y) <= 1)
+            break;
+    }
+    pt = at;
     MSG msg;
     while (PeekMessageW(&msg, NULL, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE))
     {
