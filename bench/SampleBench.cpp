@@ -49,15 +49,16 @@ void Pump()
 
 // Stands the cursor on pt, as a real move leaves it, and drops the move that makes: the
 // rounds send each sample's own. The X server's echo of an earlier put can bring the
-// cursor back, so it is put until it stays. Where the system scales the program, the
-// cursor lands on a physical pixel that may read back one logical point off: pt becomes
-// that point, the one a real move's message would carry.
+// cursor back a moment later, so it is put until it stays put for a millisecond. Where the system scales the program,
+// the cursor lands on a physical pixel that may read back one logical point off: pt becomes that point, the one a real
+// move's message would carry.
 void PutCursor(POINT& pt)
 {
     POINT at = pt;
     for (int tries = 0; tries < 20; ++tries)
     {
         SetCursorPos(pt.x, pt.y);
+        Sleep(1);
         if (GetCursorPos(&at) && abs(at.x - pt.x) <= 1 && abs(at.y - pt.y) <= 1)
             break;
     }
