@@ -95,23 +95,30 @@ int wmain(int argc, wchar_t** argv)
         }
     }
 
-    double app = Median(ms[0]);
-    // Only the floor that does Tintlet's own work has a goal, the framework's cost: the
-    // bare dialogs load no icons, cursor or button images, which Tintlet must.
+    // Each row's ratio is the median of the rounds' own ratios. Only the floor that does
+    // Tintlet's own work has a goal, the framework's cost: the bare dialogs load no icons,
+    // cursor or button images, which Tintlet must.
     const char* const rows[][2] = {{"start-up to first paint", "floor: a bare dialog"},
                                    {"start-up, same manifest", "floor: a bare dialog asking for the common controls 6"},
                                    {"start-up, same work", "floor: Tintlet's start-up by bare Win32 calls"}};
+    double app = Median(ms[0]);
     for (size_t e = 1; e < exes.size(); ++e)
     {
-        double floor = Median(ms[e]), ratio = app / floor;
-        char note[96];
+        std::vector<double> ratios;
+        for (int i = 0; i < runs; ++i)
+            ratios.push_back(ms[0][i] / ms[e][i]);
+        Spread ratio = SpreadOf(ratios);
+        char note[160], goal[96];
         if (e == 1)
-            snprintf(note, sizeof note, "%s; median of %d", rows[0][1], runs);
+            snprintf(note, sizeof note, "%s; median of %d rounds", rows[0][1], runs);
         else if (e == 3)
-            snprintf(note, sizeof note, "%s; goal <= 1.05: %s", rows[2][1], Verdict(ratio <= 1.05));
+        {
+            DescribeGoal(goal, sizeof goal, ratio, 1.05, "");
+            snprintf(note, sizeof note, "%s; %s", rows[2][1], goal);
+        }
         else
             snprintf(note, sizeof note, "%s", rows[e - 1][1]);
-        printf("%-28s %10.1f ms %10.1f ms %8.2f   (%s)\n", rows[e - 1][0], app, floor, ratio, note);
+        printf("%-28s %10.1f ms %10.1f ms %8.2f   (%s)\n", rows[e - 1][0], app, Median(ms[e]), ratio.median, note);
     }
     double appKiB = Median(peak[0]) / 1024.0, bareKiB = Median(peak[1]) / 1024.0;
     printf("%-28s %9.0f KiB %9.0f KiB %8.2f\n", "peak working set", appKiB, bareKiB, appKiB / bareKiB);

@@ -1,5 +1,7 @@
 #include "Stripes.h"
 
+#include "DpiSwitch.h"
+
 namespace
 {
 const COLORREF kColors[] = {RGB(200, 30, 40),  RGB(20, 160, 60), RGB(30, 60, 210),
@@ -11,17 +13,17 @@ const int kMargin = 4; // points stay clear of the stripes' edges
 const wchar_t kClass[] = L"TintletBenchStripes";
 } // namespace
 
-Stripes::Stripes(int x, int y)
+Stripes::Stripes()
     : m_hwnd(NULL),
-      m_x(x),
-      m_y(y)
+      m_x(320),
+      m_y(300)
 {
     WNDCLASSW wc = {};
     wc.lpfnWndProc = WndProc;
     wc.hInstance = GetModuleHandleW(NULL);
     wc.lpszClassName = kClass;
     RegisterClassW(&wc);
-    m_hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClass, L"", WS_POPUP | WS_VISIBLE, x, y,
+    m_hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClass, L"", WS_POPUP | WS_VISIBLE, m_x, m_y,
                              kStripes * kStripeWidth, kHeight, NULL, NULL, wc.hInstance, NULL);
     UpdateWindow(m_hwnd);
     // The X server shows the window a moment after Windows painted it.
@@ -54,15 +56,37 @@ COLORREF Stripes::Color(int i) const
 
 bool Stripes::OnScreen() const
 {
+    RECT physical = PhysicalRect();
+    int dpi = Dpi();
     HDC dc = GetDC(NULL);
     bool shown = true;
     for (int i = 0; i < kStripes && shown; ++i)
     {
         POINT pt = Point(i);
-        shown = GetPixel(dc, pt.x, pt.y) == Color(i);
+        shown = GetPixel(dc, physical.left + MulDiv(pt.x - m_x, dpi, 96), physical.top + MulDiv(pt.y - m_y, dpi, 96)) ==
+                Color(i);
     }
     ReleaseDC(NULL, dc);
     return shown;
+}
+
+int Stripes::Dpi() const
+{
+    RECT physical = PhysicalRect();
+    return MulDiv(physical.right - physical.left, 96, kStripes * kStripeWidth);
+}
+
+// A thread made system aware for a moment sees windows in the screen's pixels (Wine 10
+// shows a per-monitor aware one an unaware program's windows unscaled).
+RECT Stripes::PhysicalRect() const
+{
+    SetThreadDpiAwarenessContextFn set = FindSetThreadDpiAwarenessContext();
+    DPI_AWARENESS_CONTEXT previous = set ? set(DPI_AWARENESS_CONTEXT_SYSTEM_AWARE) : NULL;
+    RECT rc;
+    GetWindowRect(m_hwnd, &rc);
+    if (previous)
+        set(previous);
+    return rc;
 }
 
 LRESULT CALLBACK Stripes::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)

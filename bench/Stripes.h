@@ -1,14 +1,17 @@
 // A window of upright stripes of known colours for the pipette to read, and the screen
 // points the sampling benchmarks visit on it: each point in the next stripe, so no two
-// points in a row show the same colour or coordinates.
+// points in a row show the same colour or coordinates. Where the system scales this
+// program's windows (a DPI other than 96 under Wine 10), the points are logical ones and
+// the stripes' pixels on the screen lie that scale further out.
 #pragma once
 #include <windows.h>
 
 class Stripes
 {
 public:
-    // A topmost popup at screen point (x, y), shown and painted before it returns.
-    Stripes(int x, int y);
+    // A topmost popup right of a picker dialog at the screen's top-left corner, inside
+    // the screen even where it is scaled by 1.5; shown and painted before it returns.
+    Stripes();
     ~Stripes();
 
     HWND Hwnd() const { return m_hwnd; }
@@ -18,8 +21,12 @@ public:
     COLORREF Color(int i) const;
     // Whether the screen shows every stripe's colour where it should.
     bool OnScreen() const;
+    // The screen's dots per inch for this program's points: 96 unless the system scales it.
+    int Dpi() const;
 
 private:
+    // The window's rectangle in the screen's own pixels.
+    RECT PhysicalRect() const;
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
     HWND m_hwnd;
