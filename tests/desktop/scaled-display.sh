@@ -28,38 +28,20 @@ field() {
   display -window root "$LOGS/root.png" >"$LOGS/display-root.log" 2>&1 </dev/null
   [ "$(pixels 1100 700 1355 955 1099 700)" = "000080 FFFF80 4080FF" ] || fail "the root shows no field"
 }
-# A stop of the drag, by screen pixel: the readouts there, and the swatch's colour.
-stop() {
-  local x=$1 y=$2 colour=$3
-  shift 3
-  xdo mousemove --sync "$x" "$y" || fail "no drag to $x,$y"
-  readouts "at $x,$y" "$@" "$x, $y"
-  local shown
-  # shellcheck disable=SC2086 # the two numbers
-  shown=$(pixels $swatch)
-  [ "$shown" = "$colour" ] || fail "the swatch shows $shown at $x,$y, not $colour"
-}
-centre_of() {
-  local left top right bottom
-  read -r left top right bottom <<<"$(probe item Tintlet "$1")" || return 1
-  echo $(((left + right) / 2)) $(((top + bottom) / 2))
-}
-
 mkdir -p "$LOGS"
 tintlet_xvfb_start 120 || fail "no X server"
 desktop_start '#4080ff'
 field
 TINTLET_DPI=$dpi tintlet_start "$exe"
-swatch=$(centre_of IDC_SWATCH) || fail "no swatch"
 
 press_pipette
-stop 1201 751 653380 "101, 51, 128" "65, 33, 80" "00803365" "#653380"
+drag_stop "at 1201,751" 1201 751 653380 "101, 51, 128" "65, 33, 80" "00803365" "#653380"
 # At 200 % these two share one logical point, at 150 % too; at 125 % the next two.
-stop 1202 752 663480 "102, 52, 128" "66, 34, 80" "00803466" "#663480"
-stop 1203 753 673580 "103, 53, 128" "67, 35, 80" "00803567" "#673580"
-stop 1100 700 000080 "0, 0, 128" "00, 00, 80" "00800000" "#000080"
-stop 1355 955 FFFF80 "255, 255, 128" "FF, FF, 80" "0080FFFF" "#FFFF80"
-stop 1301 801 C96580 "201, 101, 128" "C9, 65, 80" "008065C9" "#C96580"
+drag_stop "at 1202,752" 1202 752 663480 "102, 52, 128" "66, 34, 80" "00803466" "#663480"
+drag_stop "at 1203,753" 1203 753 673580 "103, 53, 128" "67, 35, 80" "00803567" "#673580"
+drag_stop "at 1100,700" 1100 700 000080 "0, 0, 128" "00, 00, 80" "00800000" "#000080"
+drag_stop "at 1355,955" 1355 955 FFFF80 "255, 255, 128" "FF, FF, 80" "0080FFFF" "#FFFF80"
+drag_stop "at 1301,801" 1301 801 C96580 "201, 101, 128" "C9, 65, 80" "008065C9" "#C96580"
 
 # Over the dialog itself, where its scaled picture lies: a copy button's glyph.
 read -r x y <<<"$(centre_of IDC_COPY_DEC)" || fail "no copy button"

@@ -16,25 +16,7 @@ support=$(cd "$(dirname "$0")/../support" && pwd)
 
 # X puts the above-left monitor at its origin: Windows' origin, the primary monitor's
 # top-left corner, is X's 800,600.
-x_of() { echo $(($1 + 800)) $(($2 + 600)); }
-# The centre of a control, in X coordinates.
-centre_of() {
-  local left top right bottom
-  read -r left top right bottom <<<"$(probe item Tintlet "$1")" || return 1
-  x_of $(((left + right) / 2)) $(((top + bottom) / 2))
-}
-# A stop of the drag, by Windows coordinates: the readouts there, and the swatch's colour.
-stop() {
-  local where=$1 x=$2 y=$3 colour=$4
-  shift 4
-  # shellcheck disable=SC2046 # the two numbers
-  xdo mousemove --sync $(x_of "$x" "$y") || fail "no drag to $where"
-  readouts "$where" "$@" "$x, $y"
-  local shown
-  # shellcheck disable=SC2086 # the two numbers
-  shown=$(pixels $swatch)
-  [ "$shown" = "$colour" ] || fail "the swatch shows $shown $where, not $colour"
-}
+origin="800 600"
 
 # Xorg takes a configuration file and a log of the test's own only from root.
 if [ "$(id -u)" != 0 ]; then
@@ -70,13 +52,12 @@ eval "$(xdotool getwindowgeometry --shell "$x_window")"
 [ "$X" -ge 800 ] && [ "$Y" -ge 600 ] || fail "the dialog is at $X,$Y of the X screen, off the primary monitor"
 echo "the dialog opened at $left,$top-$right,$bottom, on the primary monitor"
 
-swatch=$(centre_of IDC_SWATCH) || fail "no swatch"
-press_pipette 800 600
-stop "on the left monitor" -550 300 10C050 "16, 192, 80" "10, C0, 50" "0050C010" "#10C050"
-stop "on the monitor above" 250 -400 F0A020 "240, 160, 32" "F0, A0, 20" "0020A0F0" "#F0A020"
-stop "on the monitor above-left" -550 -400 8020E0 "128, 32, 224" "80, 20, E0" "00E02080" "#8020E0"
-stop "back on the primary monitor" 600 500 4080FF "64, 128, 255" "40, 80, FF" "00FF8040" "#4080FF"
-stop "released on the monitor above-left" -700 -300 8020E0 "128, 32, 224" "80, 20, E0" "00E02080" "#8020E0"
+press_pipette
+drag_stop "on the left monitor" -550 300 10C050 "16, 192, 80" "10, C0, 50" "0050C010" "#10C050"
+drag_stop "on the monitor above" 250 -400 F0A020 "240, 160, 32" "F0, A0, 20" "0020A0F0" "#F0A020"
+drag_stop "on the monitor above-left" -550 -400 8020E0 "128, 32, 224" "80, 20, E0" "00E02080" "#8020E0"
+drag_stop "back on the primary monitor" 600 500 4080FF "64, 128, 255" "40, 80, FF" "00FF8040" "#4080FF"
+drag_stop "released on the monitor above-left" -700 -300 8020E0 "128, 32, 224" "80, 20, E0" "00E02080" "#8020E0"
 xdo mouseup 1 || fail "no release"
 
 for copy in "IDC_COPY_DEC 128, 32, 224" "IDC_COPY_HEX 80, 20, E0" "IDC_COPY_COLORREF 00E02080" \

@@ -13,8 +13,12 @@
 #   native NAME COLOUR W H X Y  a native X window of one colour there, by X coordinates
 #   tintlet_start EXE         run.sh's display path in the background, at the system DPI
 #                             TINTLET_DPI (96 unless set); waits for the dialog
-#   press_pipette [DX DY]     a real press on the pipette and a first move, checked to sample;
-#                             DX DY is where Windows' origin lies in X coordinates (0 0)
+#   x_point X Y               Windows' screen point X,Y in X coordinates, by `origin`, where
+#                             Windows' origin lies in X's ("0 0" unless a test sets it)
+#   centre_of NAME            the centre of the dialog's control NAME, in X coordinates
+#   press_pipette             a real press on the pipette and a first move, checked to sample
+#   drag_stop WHERE X Y COLOUR DEC HEX COLORREF HTML   the held pipette moved on to Windows'
+#                             point X,Y shows these readouts, and the swatch shows COLOUR
 #   tintlet_end [WHAT LOG]    closes the dialog and checks that run.sh (or WHAT, whose
 #                             process is run_pid, its output in LOG) ended with status 0
 #   heads_start HEADS [LAYOUT]  a private Xorg whose monitors are the lines "W H X Y" of
@@ -113,13 +117,38 @@ tintlet_start() {
   grep -qxF "$said" "$LOGS/run.log" || fail "run.sh did not say where Tintlet runs: $(cat "$LOGS/run.log")"
 }
 
+origin="0 0"
+x_point() {
+  local dx dy
+  read -r dx dy <<<"$origin"
+  echo $(($1 + dx)) $(($2 + dy))
+}
+centre_of() {
+  local left top right bottom
+  read -r left top right bottom <<<"$(probe item Tintlet "$1")" || return 1
+  x_point $(((left + right) / 2)) $(((top + bottom) / 2))
+}
+
 press_pipette() {
-  local dx=${1:-0} dy=${2:-0} left top right bottom x y
+  local left top right bottom x y
   read -r left top right bottom <<<"$(probe item Tintlet IDC_PICKER)" || fail "no pipette"
   x=$(((left + right) / 2)) y=$(((top + bottom) / 2))
-  xdo mousemove --sync $((x + dx)) $((y + dy)) mousedown 1 || fail "no press on the pipette"
+  # shellcheck disable=SC2046 # the two numbers
+  xdo mousemove --sync $(x_point "$x" "$y") mousedown 1 || fail "no press on the pipette"
   probe text Tintlet IDC_COORDINATES "$x, $y" 5000 || fail "the press on the pipette sampled nothing"
-  xdo mousemove --sync $((x + dx + 5)) $((y + dy)) || fail "no move after the press on the pipette"
+  # shellcheck disable=SC2046 # the two numbers
+  xdo mousemove --sync $(x_point $((x + 5)) "$y") || fail "no move after the press on the pipette"
+}
+
+drag_stop() {
+  local where=$1 x=$2 y=$3 colour=$4 shown
+  shift 4
+  # shellcheck disable=SC2046 # the two numbers
+  xdo mousemove --sync $(x_point "$x" "$y") || fail "no drag to $where"
+  readouts "$where" "$@" "$x, $y"
+  # shellcheck disable=SC2046 # the two numbers
+  shown=$(pixels $(centre_of IDC_SWATCH)) || fail "no swatch"
+  [ "$shown" = "$colour" ] || fail "the swatch shows $shown $where, not $colour"
 }
 
 tintlet_end() {
