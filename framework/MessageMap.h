@@ -104,6 +104,9 @@ protected:                                                                      
 // HBRUSH CtlColor(CDC* pDC, UINT nCtlColor); a NULL brush lets the parent answer
 #define ON_WM_CTLCOLOR_REFLECT()                                                                                       \
     AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_CTLCOLOR, 0, 0, AfxSig_hDu, HBRUSH(CWnd::*)(CDC*, UINT), CtlColor)
+// void OnNcLButtonDown(UINT nHitTest, CPoint point), point in screen coordinates
+#define ON_WM_NCLBUTTONDOWN()                                                                                          \
+    AFX_MSG_ENTRY(WM_NCLBUTTONDOWN, 0, 0, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnNcLButtonDown)
 // UINT OnNcHitTest(CPoint point), point in screen coordinates
 #define ON_WM_NCHITTEST() AFX_MSG_ENTRY(WM_NCHITTEST, 0, 0, AfxSig_uP, UINT (CWnd::*)(CPoint), OnNcHitTest)
 // BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)

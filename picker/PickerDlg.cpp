@@ -72,6 +72,7 @@ BEGIN_MESSAGE_MAP(CPickerDlg, CDialog)
     ON_WM_LBUTTONUP()
     ON_WM_CAPTURECHANGED()
     ON_WM_MOUSEMOVE()
+    ON_WM_NCLBUTTONDOWN()
     ON_BN_CLICKED(IDC_COPY_DEC, OnCopyDec)
     ON_BN_CLICKED(IDC_COPY_HEX, OnCopyHex)
     ON_BN_CLICKED(IDC_COPY_COLORREF, OnCopyColorref)
@@ -214,6 +215,16 @@ void CPickerDlg::OnCaptureChanged(CWnd* /*pWnd*/)
 {
     if (m_bDragging)
         EndDrag();
+    Default();
+}
+
+void CPickerDlg::OnNcLButtonDown(UINT nHitTest, CPoint /*point*/)
+{
+    // With a minimize box and no maximize box the caption shows the maximize button
+    // greyed. Wine's default handling of a press there takes a window DC and returns
+    // without releasing it, one DC with its region per press.
+    if (nHitTest == HTMAXBUTTON && !(GetStyle() & WS_MAXIMIZEBOX))
+        return;
     Default();
 }
 

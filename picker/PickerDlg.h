@@ -43,6 +43,8 @@ protected:
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnCaptureChanged(CWnd* pWnd);
+    // A press on the caption's greyed maximize button does nothing, as on Windows.
+    void OnNcLButtonDown(UINT nHitTest, CPoint point);
     // BN_CLICKED from each copy button.
     void OnCopyDec();
     void OnCopyHex();

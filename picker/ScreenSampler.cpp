@@ -2,7 +2,7 @@
 
 CScreenSampler::CScreenSampler()
 {
-    m_pfnSetThreadDpiAwarenessContext = (PFNSETTHREADDPIAWARENESSCONTEXT)::GetProcAddress(
+    m_pfnSetThreadDpiAwarenessContext = (PFNSETTHREADDPIAWARENESSCONTEXT)(void*)::GetProcAddress(
         ::GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext");
 }
 

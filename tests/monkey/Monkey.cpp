@@ -33,10 +33,7 @@ const size_t kRecentGestures = 12;
 // time a path is taken) is not, nor is the bitmap and region Wine 10 holds at some
 // counts after a system menu opened by keyboard and not at others, on a timing of its
 // own. Repetitions change the program's state, so a run of a seed is the same again
-// only up to the first count whose growth comes and goes differently. Wine 10 also
-// keeps a DC and a region each time the system menu is opened by keys from the
-// caption's menu mode and closed by a click beside it, for longer than the monkey
-// waits; the same input leaves Wine 8's counts alone. That still fails as a leak.
+// only up to the first count whose growth comes and goes differently.
 const int kRepetitions = 4;
 // Wine's own system command, SC_ABOUTWINE: it shows Wine's About box.
 const UINT kWineAboutCommand = SC_SCREENSAVE + 1;
@@ -231,11 +228,12 @@ private:
                 before = after;
             }
             m_sinceCount.clear();
-            if (grew == kRepetitions)
-                return Fail(
-                    Format("the last %zu gestures kept objects at every repetition: %s", since.size(), counts.c_str()));
             for (const SentGesture& sent : since)
-                counts += "\n    after:" + sent.gesture.command;
+                counts += Format("\n    dialog at %ld,%ld%s, after:", sent.dialogAt.x, sent.dialogAt.y,
+                                 sent.box ? ", a box open" : "") +
+                          sent.gesture.command;
+            if (grew == kRepetitions)
+                return Fail(Format("the last %zu gestures kept objects at every repetition: ", since.size()) + counts);
             m_report.madeOnce.push_back(counts);
             m_baseline.gdi += before.gdi - m_lastQuiet.gdi;
             m_baseline.user += before.user - m_lastQuiet.user;
