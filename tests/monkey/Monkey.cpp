@@ -60,6 +60,13 @@ bool Quiet(const AppView& v)
     return !v.box && !v.inMenu && !v.inMoveSize && !v.iconic && !v.capture;
 }
 
+// The GDI types that changed, in brackets, for a growth's report.
+std::string Changes(const GuiObjectCounts& before, const GuiObjectCounts& after)
+{
+    std::string changes = GdiTypeChanges(before, after);
+    return changes.empty() ? changes : " (" + changes + ")";
+}
+
 bool Grew(const GuiObjectCounts& now, const GuiObjectCounts& before)
 {
     return now.gdi > before.gdi || now.user > before.user;
@@ -210,8 +217,9 @@ private:
         {
             GuiObjectCounts before = now;
             int grew = 0;
-            std::string counts = Format("counted at gesture %ld: GDI %ld -> %ld, USER %ld -> %ld", m_report.gestures,
-                                        m_lastQuiet.gdi, now.gdi, m_lastQuiet.user, now.user);
+            std::string counts =
+                Format("counted at gesture %ld: GDI %ld -> %ld", m_report.gestures, m_lastQuiet.gdi, now.gdi) +
+                Changes(m_lastQuiet, now) + Format(", USER %ld -> %ld", m_lastQuiet.user, now.user);
             for (int i = 0; i < kRepetitions; ++i)
             {
                 for (const SentGesture& sent : since)
@@ -223,7 +231,8 @@ private:
                 GuiObjectCounts after;
                 if (!Rest(&after))
                     return Undecided();
-                counts += Format(", again GDI %ld, USER %ld", after.gdi, after.user);
+                counts +=
+                    Format(", again GDI %ld", after.gdi) + Changes(before, after) + Format(", USER %ld", after.user);
                 grew += Grew(after, before);
                 before = after;
             }

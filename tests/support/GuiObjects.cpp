@@ -2,6 +2,7 @@
 
 #include <winternl.h>
 
+#include <cstdio>
 #include <vector>
 
 namespace
@@ -36,7 +37,8 @@ template <class T> bool ReadRemote(HANDLE process, const void* address, T* out, 
     return ReadProcessMemory(process, address, out, sizeof(T) * count, &read) && read == sizeof(T) * count;
 }
 
-long CountGdiTable(HANDLE process)
+// Fills byType with the table's live entries by type and returns their number.
+long CountGdiTable(HANDLE process, long byType[kGdiTypes])
 {
     PROCESS_BASIC_INFORMATION pbi = {};
     if (NtQueryInformationProcess(process, ProcessBasicInformation, &pbi, sizeof pbi, NULL) != 0 || !pbi.PebBaseAddress)
@@ -52,7 +54,10 @@ long CountGdiTable(HANDLE process)
     for (const GdiHandleEntry& e : table)
     {
         if (e.type != 0 && (e.ownerPid == 0 || e.ownerPid == pid))
+        {
             ++count;
+            ++byType[e.type % kGdiTypes];
+        }
     }
     return count;
 }
@@ -118,10 +123,10 @@ long CountOwnUserHandles()
 
 GuiObjectCounts CountGuiObjects(HANDLE process)
 {
-    GuiObjectCounts counts;
+    GuiObjectCounts counts = {};
     counts.gdi = (long)GetGuiResources(process, GR_GDIOBJECTS);
     if (counts.gdi == 0)
-        counts.gdi = CountGdiTable(process);
+        counts.gdi = CountGdiTable(process, counts.gdiByType);
     counts.user = (long)GetGuiResources(process, GR_USEROBJECTS);
     if (counts.user == 0)
     {
@@ -136,4 +141,25 @@ GuiObjectCounts CountGuiObjects(HANDLE process)
         }
     }
     return counts;
+}
+
+std::string GdiTypeChanges(const GuiObjectCounts& before, const GuiObjectCounts& after)
+{
+    static const char* const kNames[kGdiTypes] = {NULL, "DC", NULL,      NULL,     "region",      "window surface",
+                                                  NULL, NULL, "palette", "bitmap", "font",        NULL,
+                                                  NULL, NULL, NULL,      NULL,     "brush or pen"};
+    std::string changes;
+    for (int type = 0; type < kGdiTypes; ++type)
+    {
+        long change = after.gdiByType[type] - before.gdiByType[type];
+        if (change == 0)
+            continue;
+        char text[48];
+        if (kNames[type])
+            snprintf(text, sizeof text, "%s %+ld", kNames[type], change);
+        else
+            snprintf(text, sizeof text, "type %d %+ld", type, change);
+        changes += (changes.empty() ? "" : ", ") + std::string(text);
+    }
+    return changes;
 }

@@ -14,11 +14,22 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
+// The type numbers Wine's GDI handle table gives its entries.
+const int kGdiTypes = 32;
+
 struct GuiObjectCounts
 {
     long gdi;  // -1 when the process could not be read
     long user; // -1 when the process could not be read
+    // When gdi comes from the handle table: its entries by Wine's type number (DC 1,
+    // region 4, palette 8, bitmap 9, font 10, brush or pen 16).
+    long gdiByType[kGdiTypes];
 };
 
 // `process` needs PROCESS_QUERY_INFORMATION and PROCESS_VM_READ access.
 GuiObjectCounts CountGuiObjects(HANDLE process = GetCurrentProcess());
+// The GDI types whose counts changed from `before` to `after`, as "region +1,
+// bitmap +1"; empty when none did or the types are not known.
+std::string GdiTypeChanges(const GuiObjectCounts& before, const GuiObjectCounts& after);

@@ -84,6 +84,27 @@ TEST(GuiObjects, GdiCountFollowsBrushesDcsBitmapsAndRegions)
     DestroyWindow(anchor);
 }
 
+// Between two counts, what was made or deleted is named by type, as a leak's report
+// gives it.
+TEST(GuiObjects, GdiTypeChangesNameWhatWasMadeAndDeleted)
+{
+    HWND anchor = WarmUp();
+    GuiObjectCounts before = CountGuiObjects();
+    HDC dc = CreateCompatibleDC(NULL);
+    HRGN regions[] = {CreateRectRgn(0, 0, 1, 1), CreateRectRgn(0, 0, 2, 2)};
+    HBRUSH brushes[] = {CreateSolidBrush(RGB(1, 0, 0)), CreateSolidBrush(RGB(2, 0, 0)), CreateSolidBrush(RGB(3, 0, 0))};
+    GuiObjectCounts made = CountGuiObjects();
+    EXPECT_EQ("DC +1, region +2, brush or pen +3", GdiTypeChanges(before, made));
+    DeleteDC(dc);
+    for (HRGN r : regions)
+        DeleteObject(r);
+    for (HBRUSH b : brushes)
+        DeleteObject(b);
+    EXPECT_EQ("DC -1, region -2, brush or pen -3", GdiTypeChanges(made, CountGuiObjects()));
+    EXPECT_EQ("", GdiTypeChanges(before, CountGuiObjects()));
+    DestroyWindow(anchor);
+}
+
 TEST(GuiObjects, UserCountFollowsWindowsMenusIconsAndAcceleratorTables)
 {
     HWND anchor = WarmUp();

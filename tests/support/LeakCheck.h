@@ -36,5 +36,6 @@ template <class Action> testing::AssertionResult KeepsNoObjects(int warmUps, int
     }
     return testing::AssertionFailure() << "two rounds of " << times << " repetitions left GDI objects " << counts[0].gdi
                                        << " -> " << counts[1].gdi << " -> " << counts[2].gdi << ", USER objects "
-                                       << counts[0].user << " -> " << counts[1].user << " -> " << counts[2].user;
+                                       << counts[0].user << " -> " << counts[1].user << " -> " << counts[2].user
+                                       << " (GDI by type: " << GdiTypeChanges(counts[0], counts[2]) << ")";
 }
