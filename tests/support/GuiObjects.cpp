@@ -145,7 +145,7 @@ GuiObjectCounts CountGuiObjects(HANDLE process)
 
 std::string GdiTypeChanges(const GuiObjectCounts& before, const GuiObjectCounts& after)
 {
-    static const char* const kNames[kGdiTypes] = {NULL, "DC", NULL,      NULL,     "region",      "window surface",
+    static const char* const kNames[kGdiTypes] = {NULL, "DC", NULL,      NULL,     "region",      NULL,
                                                   NULL, NULL, "palette", "bitmap", "font",        NULL,
                                                   NULL, NULL, NULL,      NULL,     "brush or pen"};
     std::string changes;
