@@ -145,9 +145,11 @@ GuiObjectCounts CountGuiObjects(HANDLE process)
 
 std::string GdiTypeChanges(const GuiObjectCounts& before, const GuiObjectCounts& after)
 {
-    static const char* const kNames[kGdiTypes] = {NULL, "DC", NULL,      NULL,     "region",      NULL,
-                                                  NULL, NULL, "palette", "bitmap", "font",        NULL,
-                                                  NULL, NULL, NULL,      NULL,     "brush or pen"};
+    static const struct
+    {
+        int type;
+        const char* name;
+    } kNames[] = {{1, "DC"}, {4, "region"}, {8, "palette"}, {9, "bitmap"}, {10, "font"}, {16, "brush or pen"}};
     std::string changes;
     for (int type = 0; type < kGdiTypes; ++type)
     {
@@ -155,10 +157,12 @@ std::string GdiTypeChanges(const GuiObjectCounts& before, const GuiObjectCounts&
         if (change == 0)
             continue;
         char text[48];
-        if (kNames[type])
-            snprintf(text, sizeof text, "%s %+ld", kNames[type], change);
-        else
-            snprintf(text, sizeof text, "type %d %+ld", type, change);
+        snprintf(text, sizeof text, "type %d %+ld", type, change);
+        for (const auto& known : kNames)
+        {
+            if (known.type == type)
+                snprintf(text, sizeof text, "%s %+ld", known.name, change);
+        }
         changes += (changes.empty() ? "" : ", ") + std::string(text);
     }
     return changes;
