@@ -230,6 +230,7 @@ void CPickerDlg::OnNcLButtonDown(UINT nHitTest, CPoint /*point*/)
 
 void CPickerDlg::StartDrag()
 {
+    m_sampler.Reset();
     SetCapture();
     m_bDragging = true;
     // While we hold the capture nobody is asked for a cursor, so this one stays on
@@ -252,13 +253,13 @@ void CPickerDlg::EndDrag()
 
 void CPickerDlg::SampleAt(CPoint ptScreen)
 {
-    COLORREF cr = m_sampler.Sample(ptScreen);
-    m_wndSwatch.SetColor(cr);
+    CScreenSampler::CSample sample = m_sampler.Sample(ptScreen);
+    m_wndSwatch.SetColor(sample.cr);
 
     CString strText;
     for (int i = 0; i < kReadoutCount; ++i)
     {
-        FormatReadout(i, cr, ptScreen, strText);
+        FormatReadout(i, sample.cr, sample.point, strText);
         SetDlgItemText(g_nReadoutIDs[i], strText);
     }
     UpdateCopyButtons();

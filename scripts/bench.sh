@@ -6,19 +6,14 @@ tintlet_wine_enter "$@"
 dir=$TINTLET_BUILD/$TINTLET_TEST_ARCH
 tintlet_say_arch
 tintlet_session_start || exit 1
-# The scaled rows run in a desktop prefix of their own asking for 144 DPI (LogPixels,
-# which Wine 10 reads as its server starts), made once; its Wine is stopped at exit too.
-scaled_prefix=$WINEPREFIX-144dpi
+# The scaled rows run in the desktop prefix made for 144 DPI, whose Wine is stopped at
+# exit too.
+scaled_prefix=''
 bench_stop() {
-  WINEPREFIX=$scaled_prefix wineserver -k >/dev/null 2>&1
+  [ -z "$scaled_prefix" ] || WINEPREFIX=$scaled_prefix wineserver -k >/dev/null 2>&1
   tintlet_stop
 }
 trap bench_stop EXIT INT TERM
-scaled_on() {
-  tintlet_prefix_desktop_on &&
-    "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1 &&
-    wineserver -w
-}
 
 shipped="$TINTLET_BUILD/i686/Tintlet.exe"
 echo "Tintlet benchmarks on $(nproc) cores, $(uname -m), Wine $("$WINE" --version 2>/dev/null), $(basename "$dir") build"
@@ -33,8 +28,8 @@ if [ "$TINTLET_WINE" = 8 ]; then
   printf '%-28s %13s %13s %8s   (not run: Wine 8 makes every program DPI aware and scales nothing)\n' "per sample, 144 DPI" "" "" ""
 else
   desktop_prefix=$WINEPREFIX
-  WINEPREFIX=$scaled_prefix
-  if { [ -f "$WINEPREFIX/.tintlet-ready" ] || tintlet_prefix_make scaled_on; } && tintlet_prefix_fonts; then
+  if tintlet_prefix_scaled 144; then
+    scaled_prefix=$WINEPREFIX
     tintlet_wine_services
     bench "$dir/bench/sample_bench.exe" 200 11
   else

@@ -5,6 +5,7 @@
 #   tintlet_say_arch        two lines: which build runs, and why; which Wine runs it
 #   tintlet_prefix [KIND]   make the private Wine prefix of that build once, and use it
 #   tintlet_prefix_use KIND use the prefix of that kind (desktop or display) from here on
+#   tintlet_prefix_scaled DPI  use the desktop prefix's twin whose system DPI is DPI, made once
 #   tintlet_xvfb_start      start a private Xvfb, export DISPLAY
 #   tintlet_wine_services   start Wine's background processes with output to a file
 #   tintlet_xinput_start    let Windows test programs drive real X input (xdotool)
@@ -122,6 +123,18 @@ tintlet_prefix() {
     return 1
   fi
   tintlet_prefix_fonts
+}
+
+# Wine reads the system DPI (LogPixels) as its server starts, so a DPI is a prefix's own.
+tintlet_prefix_scaled() {
+  WINEPREFIX=$TINTLET_PREFIX_BASE-${1}dpi
+  { [ -f "$WINEPREFIX/.tintlet-ready" ] || tintlet_prefix_make tintlet_prefix_dpi_on "$1"; } && tintlet_prefix_fonts
+}
+
+tintlet_prefix_dpi_on() {
+  tintlet_prefix_desktop_on &&
+    "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 &&
+    wineserver -w
 }
 
 tintlet_prefix_desktop_on() {

@@ -5,6 +5,8 @@
 //   winprobe gone TITLE [MS]           succeed once no window has that title
 //   winprobe item TITLE NAME           print the rectangle of the window's control NAME
 //   winprobe text TITLE NAME TEXT [MS] succeed once control NAME shows TEXT (else say what it shows)
+//   winprobe watch TITLE NAME TEXT [MS] print every text control NAME shows, looking each
+//                                      millisecond, until it shows TEXT
 //   winprobe syscommand TITLE NAME     post the system-menu command NAME to the window
 //   winprobe menu [MS]                 print the rectangle of the open popup menu
 // NAME is a resource identifier's name, such as IDC_PICKER or IDM_ABOUTBOX.
@@ -86,7 +88,7 @@ int wmain(int argc, wchar_t** argv)
     SetProcessDPIAware();
     if (argc < 2)
     {
-        fprintf(stderr, "usage: winprobe wait|close|gone|item|text|syscommand|menu ...\n");
+        fprintf(stderr, "usage: winprobe wait|close|gone|item|text|watch|syscommand|menu ...\n");
         return 2;
     }
     const wchar_t* verb = argv[1];
@@ -135,6 +137,26 @@ int wmain(int argc, wchar_t** argv)
             return 0;
         // What the control showed instead, for the script's failure message.
         fprintf(stderr, "winprobe: %ls shows \"%ls\", not \"%ls\"\n", name, text, argv[4]);
+        return 1;
+    }
+    if (!wcscmp(verb, L"watch") && argc > 4)
+    {
+        DWORD ms = argc > 5 ? (DWORD)wcstoul(argv[5], NULL, 10) : 10000;
+        HWND item = Item(title, name);
+        wchar_t text[128] = L"", last[128] = L"\n";
+        for (DWORD start = GetTickCount(); item && GetTickCount() - start <= ms; Sleep(1))
+        {
+            text[0] = L'\0';
+            GetWindowTextW(item, text, 128);
+            if (wcscmp(text, last))
+            {
+                printf("%ls\n", text);
+                fflush(stdout);
+                wcscpy(last, text);
+            }
+            if (!wcscmp(text, argv[4]))
+                return 0;
+        }
         return 1;
     }
     return 2;

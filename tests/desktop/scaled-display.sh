@@ -3,7 +3,9 @@
 # scales the DPI-unaware dialog and hands it logical points, while the screen's pixels
 # stay physical. A real drag over a field whose every pixel encodes where it lies reads the
 # pixel under the pipette's tip and shows its physical screen coordinates, also for
-# neighbours that share one logical point; the swatch shows that pixel, a copy puts its
+# neighbours that share one logical point; streams of real moves as fast mice send them,
+# each move handled after the cursor has gone on, show only points on the tip's path;
+# the swatch shows the pixel, a copy puts its
 # text on the X clipboard, and the pipette over the scaled dialog reads what the screen
 # shows there. Wine 8 makes every program DPI aware and scales nothing: there only 144 runs,
 # to show that nothing changes.
@@ -42,6 +44,11 @@ drag_stop "at 1203,753" 1203 753 673580 "103, 53, 128" "67, 35, 80" "00803567" "
 drag_stop "at 1100,700" 1100 700 000080 "0, 0, 128" "00, 00, 80" "00800000" "#000080"
 drag_stop "at 1355,955" 1355 955 FFFF80 "255, 255, 128" "FF, FF, 80" "0080FFFF" "#FFFF80"
 drag_stop "at 1301,801" 1301 801 C96580 "201, 101, 128" "C9, 65, 80" "008065C9" "#C96580"
+# The report rates of a fast mouse and of a common one.
+drag_stream 1000 760 1150 1350 1150 769
+drag_stop "after 1000 moves a second" 1150 769 324580 "50, 69, 128" "32, 45, 80" "00804532" "#324580"
+drag_stream 125 800 1150 1350 1150 809
+drag_stop "after 125 moves a second" 1150 809 326D80 "50, 109, 128" "32, 6D, 80" "00806D32" "#326D80"
 
 # Over the dialog itself, where its scaled picture lies: a copy button's glyph.
 read -r x y <<<"$(centre_of IDC_COPY_DEC)" || fail "no copy button"
