@@ -57,8 +57,7 @@ press_pipette
 drag_stop "on the left monitor" -550 300 10C050 "16, 192, 80" "10, C0, 50" "0050C010" "#10C050"
 drag_stop "on the monitor above" 250 -400 F0A020 "240, 160, 32" "F0, A0, 20" "0020A0F0" "#F0A020"
 drag_stop "on the monitor above-left" -550 -400 8020E0 "128, 32, 224" "80, 20, E0" "00E02080" "#8020E0"
-drag_stream 1000 -400 -700 -450 -550 -390
-drag_stop "after 1000 moves a second there" -550 -390 8020E0 "128, 32, 224" "80, 20, E0" "00E02080" "#8020E0"
+drag_stream 1000 -400 -700 -450 -550 -390 8020E0 "128, 32, 224" "80, 20, E0" "00E02080" "#8020E0"
 drag_stop "back on the primary monitor" 600 500 4080FF "64, 128, 255" "40, 80, FF" "00FF8040" "#4080FF"
 drag_stop "released on the monitor above-left" -700 -300 8020E0 "128, 32, 224" "80, 20, E0" "00E02080" "#8020E0"
 xdo mouseup 1 || fail "no release"

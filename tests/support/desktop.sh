@@ -19,10 +19,10 @@
 #   press_pipette             a real press on the pipette and a first move, checked to sample
 #   drag_stop WHERE X Y COLOUR DEC HEX COLORREF HTML   the held pipette moved on to Windows'
 #                             point X,Y shows these readouts, and the swatch shows COLOUR
-#   drag_stream RATE Y X0 X1 END_X END_Y  the held pipette swept with RATE real moves a
-#                             second along Windows' row Y from X0 to X1 and back, then put on
-#                             END_X,END_Y: every Coordinates text shown meanwhile lies within
-#                             one pixel of the row's path
+#   drag_stream RATE Y X0 X1 X Y COLOUR DEC HEX COLORREF HTML   the held pipette swept with
+#                             RATE real moves a second along Windows' row Y from X0 to X1 and
+#                             back shows no Coordinates text more than one pixel off the row's
+#                             path, then moved on to X,Y shows these readouts (as drag_stop)
 #   tintlet_end [WHAT LOG]    closes the dialog and checks that run.sh (or WHAT, whose
 #                             process is run_pid, its output in LOG) ended with status 0
 #   heads_start HEADS [LAYOUT]  a private Xorg whose monitors are the lines "W H X Y" of
@@ -163,14 +163,15 @@ drag_stream() {
     moves+=(mousemove $(x_point "$x" "$y") sleep "$pause")
   done
   seen=$LOGS/stream-$rate.txt
-  probe watch Tintlet IDC_COORDINATES "$end" 30000 >"$seen" &
+  # Straight to the file: probe's pipe would hold the lines back until the watch ends.
+  "$WINE" "$WINPROBE" watch Tintlet IDC_COORDINATES "$end" 30000 >"$seen" &
   watcher=$!
   settle grep -q . "$seen" || fail "no watch on the Coordinates"
-  # shellcheck disable=SC2046 # the two numbers
-  xdo "${moves[@]}" mousemove $(x_point "$5" "$6") || fail "no stream of moves at $rate a second"
-  wait "$watcher" || fail "the Coordinates never showed \"$end\" after the stream at $rate a second"
+  xdo "${moves[@]}" || fail "no stream of moves at $rate a second"
+  drag_stop "after the stream at $rate a second" "${@:5}"
+  wait "$watcher" || fail "the watch never saw \"$end\" after the stream at $rate a second"
   # The first text is the one before the stream, the last the end point's.
-  off=$(sed '1d;$d' "$seen" | awk -F', ' -v y="$y" -v a="$x0" -v b="$x1" '$1 < a - 1 || $1 > b + 1 || $2 < y - 1 || $2 > y + 1')
+  off=$(tr -d '\r' <"$seen" | sed '1d;$d' | awk -F', ' -v y="$y" -v a="$x0" -v b="$x1" '$1 < a - 1 || $1 > b + 1 || $2 < y - 1 || $2 > y + 1')
   shown=$(($(wc -l <"$seen") - 2))
   [ -z "$off" ] || fail "$rate moves a second along row $y: $(wc -l <<<"$off") of $shown points shown off the path, as \"$(head -3 <<<"$off" | paste -sd '|' | sed 's/|/", "/g')\""
   [ "$shown" -ge 20 ] || fail "$rate moves a second along row $y: only $shown points shown, too few to judge"
