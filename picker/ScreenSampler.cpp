@@ -8,16 +8,11 @@
 #include <type_traits>
 
 CScreenSampler::CScreenSampler()
-    : m_pfnSetThreadDpiAwarenessContext(reinterpret_cast<PFNSETTHREADDPIAWARENESSCONTEXT>(
-          ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")))
+    : m_pfnSetThreadDpiAwarenessContext(reinterpret_cast<PFNSETTHREADDPIAWARENESSCONTEXT>(reinterpret_cast<void*>(
+          ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext"))))
 {
     static_assert(std::is_same<PFNSETTHREADDPIAWARENESSCONTEXT, decltype(&::SetThreadDpiAwarenessContext)>::value,
                   "the switch must be called through its declared type");
-}
-
-CScreenSampler::CScreenSampler(PFNSETTHREADDPIAWARENESSCONTEXT pfnSetThreadDpiAwarenessContext)
-    : m_pfnSetThreadDpiAwarenessContext(pfnSetThreadDpiAwarenessContext)
-{
 }
 
 void CScreenSampler::Reset()
@@ -73,10 +68,8 @@ bool CScreenSampler::PhysicalCursorAt(CPoint ptLogical, CPoint& ptPhysical) cons
 {
     if (m_pfnSetThreadDpiAwarenessContext == NULL)
         return false;
-    // Version 2 came with Windows 10 1703 (Wine 8 lacks it too); 1607 has the first.
-    DPI_AWARENESS_CONTEXT previous = m_pfnSetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-    if (previous == NULL)
-        previous = m_pfnSetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+    // The first version, which 1607 has, sees the cursor as the second does.
+    DPI_AWARENESS_CONTEXT previous = m_pfnSetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
     if (previous == NULL)
         return false;
     POINT ptAware, ptCursor;

@@ -34,8 +34,8 @@ public:
 protected:
     typedef DPI_AWARENESS_CONTEXT(WINAPI* PFNSETTHREADDPIAWARENESSCONTEXT)(DPI_AWARENESS_CONTEXT);
 
-    // A sampler with the switch given, NULL as before Windows 10 1607.
-    explicit CScreenSampler(PFNSETTHREADDPIAWARENESSCONTEXT pfnSetThreadDpiAwarenessContext);
+    // NULL before Windows 10 1607; a test's subclass clears it to sample as there.
+    PFNSETTHREADDPIAWARENESSCONTEXT m_pfnSetThreadDpiAwarenessContext;
 
 private:
     // Learns how the monitor under ptLogical maps its points onto its pixels.
@@ -44,7 +44,6 @@ private:
     // The cursor's physical point, if the cursor stands on ptLogical.
     bool PhysicalCursorAt(CPoint ptLogical, CPoint& ptPhysical) const;
 
-    PFNSETTHREADDPIAWARENESSCONTEXT m_pfnSetThreadDpiAwarenessContext;
     CRect m_rcLogical;  // the monitor of the last sample, in this program's points
     CRect m_rcPhysical; // the same monitor in the screen's pixels
 };

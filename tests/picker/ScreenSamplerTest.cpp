@@ -24,10 +24,7 @@ const POINT kElsewhere = {900, 700};
 class CSamplerWithoutSwitch : public CScreenSampler
 {
 public:
-    CSamplerWithoutSwitch()
-        : CScreenSampler(NULL)
-    {
-    }
+    CSamplerWithoutSwitch() { m_pfnSetThreadDpiAwarenessContext = NULL; }
 };
 
 // Pixels along the farther axis.
