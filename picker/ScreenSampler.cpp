@@ -8,8 +8,8 @@
 #include <type_traits>
 
 CScreenSampler::CScreenSampler()
-    : m_pfnSetThreadDpiAwarenessContext(reinterpret_cast<PFNSETTHREADDPIAWARENESSCONTEXT>(reinterpret_cast<void*>(
-          ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext"))))
+    : m_pfnSetThreadDpiAwarenessContext(reinterpret_cast<PFNSETTHREADDPIAWARENESSCONTEXT>(
+          reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext"))))
 {
     static_assert(std::is_same<PFNSETTHREADDPIAWARENESSCONTEXT, decltype(&::SetThreadDpiAwarenessContext)>::value,
                   "the switch must be called through its declared type");
