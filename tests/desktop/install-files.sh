@@ -77,7 +77,7 @@ while IFS='|' read -r release packages; do
     names=(--ro-bind "$LOGS/os-release" "$(readlink -f /etc/os-release)")
   fi
   status=0
-  DISPLAY=${DISPLAY:-:0} bwrap --dev-bind / / --tmpfs /usr/lib/wine --ro-bind /dev/null "$(readlink -f /usr/bin/wine)" \
+  HOME=$home DISPLAY=${DISPLAY:-:0} bwrap --dev-bind / / --tmpfs /usr/lib/wine --ro-bind /dev/null "$(readlink -f /usr/bin/wine)" \
     "${names[@]}" -- "$home/.local/bin/tintlet" >"$LOGS/no-wine.log" 2>&1 </dev/null || status=$?
   said="tintlet: Tintlet runs under Wine, and no wine is on PATH; $packages"
   [ "$status" != 0 ] && [ "$(cat "$LOGS/no-wine.log")" = "$said" ] ||
