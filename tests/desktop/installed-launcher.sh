@@ -45,10 +45,12 @@ read -r -a command <<<"$(entry_line "$TEST_HOME/.local/share/applications/tintle
 unset WINEARCH
 export WINEPREFIX=$TEST_HOME/.local/share/tintlet/wineprefix
 # launcher [VAR=VALUE...]: the Exec line with a desktop session's variables, and these;
-# Debian's Wine is hidden from it, so only PATH leads to one.
+# Debian's Wine is hidden from it, so only PATH leads to one (in the Debian 13 root, which
+# has no bubblewrap, PATH leads to the copy first).
+hidden=()
+command -v bwrap >/dev/null && hidden=(bwrap --dev-bind / / --tmpfs /usr/lib/wine --ro-bind /dev/null "$(readlink -f /usr/bin/wine)")
 launcher() {
-  (cd "$TEST_HOME" && exec bwrap --dev-bind / / --tmpfs /usr/lib/wine --ro-bind /dev/null "$(readlink -f /usr/bin/wine)" \
-    env -i HOME="$TEST_HOME" DISPLAY="$DISPLAY" PATH="$wine/bin:$PATH" "$@" "${command[@]}") \
+  (cd "$TEST_HOME" && exec "${hidden[@]}" env -i HOME="$TEST_HOME" DISPLAY="$DISPLAY" PATH="$wine/bin:$PATH" "$@" "${command[@]}") \
     >"$LOGS/launcher.log" 2>&1 </dev/null &
   run_pid=$!
 }
