@@ -16,8 +16,9 @@ export TZ=UTC
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 cp "$exe" "$stage/Tintlet.exe"
-# Windows users open the readme in Notepad: CR LF line ends.
-sed 's/$/\r/' "$root/dist/README.txt" >"$stage/README.txt"
+# Windows users open the readme in Notepad: CR LF line ends. The licence goes with the
+# program, at the readme's end.
+cat "$root/dist/README.txt" "$root/LICENSE" | sed 's/$/\r/' >"$stage/README.txt"
 chmod 755 "$stage/Tintlet.exe"
 chmod 644 "$stage/README.txt"
 touch -d "@$epoch" "$stage/Tintlet.exe" "$stage/README.txt"

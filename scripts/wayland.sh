@@ -56,7 +56,9 @@ pids+=($!)
 home=$state/home
 mkdir -p "$home"
 HOME=$home bash "$TINTLET_ROOT/scripts/install.sh" install >"$state/install.log" 2>&1 || fail "install failed, see $state/install.log"
-export WINE=$TINTLET_WINE32 WINELOADER=$TINTLET_WINE32 WINEARCH=win32 WINEPREFIX=$home/.local/share/tintlet/wineprefix
+# The probe works in the launcher's prefix, of its Wine's default kind.
+unset WINEARCH
+export WINE=$TINTLET_WINE32 WINELOADER=$TINTLET_WINE32 WINEPREFIX=$home/.local/share/tintlet/wineprefix
 (cd "$home" && exec env -i HOME="$home" DISPLAY="$DISPLAY" WAYLAND_DISPLAY="$WAYLAND_DISPLAY" \
   XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" PATH="$PATH" "$home/.local/bin/tintlet") >"$state/launcher.log" 2>&1 </dev/null &
 pids+=($!)

@@ -22,6 +22,8 @@ TINTLET_ROOT=${TINTLET_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]:-$0}")/.." && pwd
 TINTLET_BUILD=${TINTLET_BUILD:-$TINTLET_ROOT/build}
 # The installed launcher: Wine's settings and the start-up on a display, shared with it.
 . "$TINTLET_ROOT/scripts/tintlet"
+# The tests, `make run` and the benchmarks run Debian's Wine: its 32-bit loader.
+TINTLET_WINE32=/usr/lib/wine/wine
 TINTLET_WINE=${TINTLET_WINE:-8}
 case $TINTLET_WINE in
 8 | 10) ;;
@@ -98,13 +100,15 @@ export WINELOADER=$WINE WINE
 # size of the X screen, so Windows screen coordinates are X coordinates, Wine draws
 # captions itself and nothing outside Wine shows. "display", for `make run` on a real
 # display, leaves it off: Tintlet is an ordinary window there and samples the whole screen.
+# That one is its user's (the DPI set with winecfg, say): TINTLET_DISPLAY_PREFIX gives the
+# tests a display prefix of their own.
 TINTLET_PREFIX_BASE=${TINTLET_WINEPREFIX:-$TINTLET_STATE/wineprefix-$TINTLET_TEST_ARCH}
 export WINEPREFIX=$TINTLET_PREFIX_BASE
 
 tintlet_prefix_use() {
   case $1 in
   desktop) WINEPREFIX=$TINTLET_PREFIX_BASE ;;
-  display) WINEPREFIX=$TINTLET_PREFIX_BASE-display ;;
+  display) WINEPREFIX=${TINTLET_DISPLAY_PREFIX:-$TINTLET_PREFIX_BASE-display} ;;
   *) echo "wine: no $1 prefix (desktop or display)" >&2; return 2 ;;
   esac
 }

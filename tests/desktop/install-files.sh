@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # `make install` in a throwaway home folder, as files: where each goes, a desktop entry that
 # desktop-file-validate passes, icons whose pixels are the exe's own IDR_MAINFRAME images, a
-# launcher that names the packages where 32-bit Wine is missing, the same files from a second
+# launcher that names the packages where Wine is missing, the same files from a second
 # install, and an uninstall that removes all of it and nothing else; then a DESTDIR install
 # that writes only under DESTDIR. Needs no Wine nor X server.
 # Usage: install-files.sh DIST_DIR LOG_DIR
@@ -68,14 +68,30 @@ for size in 16 32; do
 done
 echo "icons: 16x16 and 32x32, each the same pixels as the exe's 4-bit and 8-bit images"
 
-# A machine without 32-bit Wine: its loader's folder hidden.
-status=0
-DISPLAY=${DISPLAY:-:0} bwrap --dev-bind / / --tmpfs /usr/lib/wine -- "$home/.local/bin/tintlet" \
-  >"$LOGS/no-wine.log" 2>&1 </dev/null || status=$?
-said="tintlet: Tintlet needs 32-bit Wine, which is not installed; on Debian: sudo dpkg --add-architecture i386 && sudo apt-get update && sudo apt-get install wine wine32:i386 fonts-wine"
-[ "$status" != 0 ] && [ "$(cat "$LOGS/no-wine.log")" = "$said" ] ||
-  fail "without 32-bit Wine the launcher ended with $status and said: $(cat "$LOGS/no-wine.log")"
-echo "without 32-bit Wine: the launcher names the packages and ends with $status"
+# A machine without Wine, Debian's hidden: the launcher names the packages of the
+# distribution family /etc/os-release names, Debian's here and others' in stand-in files.
+while IFS='|' read -r release packages; do
+  names=()
+  if [ -n "$release" ]; then
+    printf '%b\n' "$release" >"$LOGS/os-release"
+    names=(--ro-bind "$LOGS/os-release" "$(readlink -f /etc/os-release)")
+  fi
+  status=0
+  HOME=$home DISPLAY=${DISPLAY:-:0} bwrap --dev-bind / / --tmpfs /usr/lib/wine --ro-bind /dev/null "$(readlink -f /usr/bin/wine)" \
+    "${names[@]}" -- "$home/.local/bin/tintlet" >"$LOGS/no-wine.log" 2>&1 </dev/null || status=$?
+  said="tintlet: Tintlet runs under Wine, and no wine is on PATH; $packages"
+  [ "$status" != 0 ] && [ "$(cat "$LOGS/no-wine.log")" = "$said" ] ||
+    fail "without Wine (${release:-Debian 12}) the launcher ended with $status and said: $(cat "$LOGS/no-wine.log")"
+done <<'RELEASES'
+|on Debian and Ubuntu: sudo dpkg --add-architecture i386 && sudo apt-get update && sudo apt-get install wine wine32:i386 fonts-wine
+ID=linuxmint\nID_LIKE="ubuntu debian"|on Debian and Ubuntu: sudo dpkg --add-architecture i386 && sudo apt-get update && sudo apt-get install wine wine32:i386 fonts-wine
+ID=fedora|on Fedora: sudo dnf install wine wine-core.i686
+ID="rocky"\nID_LIKE="rhel centos fedora"|on Fedora: sudo dnf install wine wine-core.i686
+ID=arch|on Arch: sudo pacman -S wine
+ID="opensuse-tumbleweed"\nID_LIKE="opensuse suse"|on openSUSE: sudo zypper install wine wine-32bit
+ID=gentoo|install your distribution's Wine with its 32-bit part, or a WoW64 build of Wine
+RELEASES
+echo "without Wine: the launcher names the packages of Debian, Fedora, Arch and openSUSE, and of their kin"
 
 (cd "$home" && find . -type f -exec sha256sum {} + | sort) >"$LOGS/first.sums"
 installer install

@@ -94,3 +94,12 @@ TEST(DistZipTest, ReadmeHasWindowsLineEnds)
         ASSERT_TRUE(at > 0 && readme[at - 1] == '\r') << "bare line feed at byte " << at;
     EXPECT_GT(lines, 10u);
 }
+
+TEST(DistZipTest, ReadmeEndsWithTheLicence)
+{
+    std::string readme = FileBytes(kUnpackedReadme);
+    const std::string end = "OTHER DEALINGS IN THE\r\nSOFTWARE.\r\n";
+    size_t at = readme.find("\r\nMIT License\r\n\r\nCopyright (c) 2026 the Tintlet authors\r\n");
+    ASSERT_NE(std::string::npos, at) << "no licence in the readme";
+    EXPECT_EQ(end, readme.substr(readme.size() - end.size()));
+}

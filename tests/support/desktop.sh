@@ -32,6 +32,8 @@
 # desktop_stop, set here as the EXIT trap, stops all of it.
 
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
+# A display prefix of the tests' own, also for run.sh: `make run`'s keeps its user's DPI.
+export TINTLET_DISPLAY_PREFIX=$TINTLET_PREFIX_BASE-display-tests
 # Wine is run.sh's on a display until a test names another prefix: the stop at exit ends
 # the Wine of that prefix, never the programs of the suite's own.
 tintlet_prefix_use display
