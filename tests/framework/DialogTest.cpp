@@ -96,6 +96,46 @@ TEST(DialogTest, EndDialogInOnInitDialogSkipsTheLoop)
     EXPECT_EQ(1234, dlg.DoModal());
 }
 
+// A WM_CLOSE sent from another thread (as "End task" or an automation tool sends it)
+// ends the loop at once, though a sent message does not make GetMessage return.
+TEST(DialogTest, CloseSentFromAnotherThreadEndsTheLoopAtOnce)
+{
+    struct CDialogClosed : CTestDialog
+    {
+        HANDLE m_hReturned = CreateEventW(NULL, TRUE, FALSE, NULL);
+        HANDLE m_hThread = NULL;
+        DWORD m_dwSentAt = 0;
+        BOOL OnInitDialog() override
+        {
+            CTestDialog::OnInitDialog();
+            m_hThread = CreateThread(NULL, 0, CloseFromOutside, this, 0, NULL);
+            return TRUE;
+        }
+        static DWORD WINAPI CloseFromOutside(LPVOID pParam)
+        {
+            CDialogClosed* pDlg = static_cast<CDialogClosed*>(pParam);
+            HWND hWnd = pDlg->m_hWnd;
+            Sleep(200); // the loop waits in GetMessage by then
+            pDlg->m_dwSentAt = GetTickCount();
+            ::SendMessageW(hWnd, WM_CLOSE, 0, 0);
+            // A loop that missed its end would wait for input for ever: wake it, so that
+            // the test fails on the time instead of hanging.
+            if (WaitForSingleObject(pDlg->m_hReturned, 2000) == WAIT_TIMEOUT)
+                ::PostMessageW(hWnd, WM_NULL, 0, 0);
+            return 0;
+        }
+    } dlg;
+    INT_PTR nResult = dlg.DoModal();
+    DWORD dwReturnedAt = GetTickCount();
+    SetEvent(dlg.m_hReturned);
+    ASSERT_NE(nullptr, dlg.m_hThread);
+    WaitForSingleObject(dlg.m_hThread, INFINITE);
+    CloseHandle(dlg.m_hThread);
+    CloseHandle(dlg.m_hReturned);
+    EXPECT_EQ(IDCANCEL, nResult);
+    EXPECT_LT(dwReturnedAt - dlg.m_dwSentAt, 100u) << "ms from the WM_CLOSE to DoModal's return";
+}
+
 TEST(DialogTest, MissingTemplateFailsWithoutAWindow)
 {
     struct CDialogMissing : CTestDialog
