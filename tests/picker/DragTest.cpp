@@ -1,5 +1,6 @@
-// The drag in-process, as message traces: which messages a press, a move, a release,
-// a capture loss and Escape bring, what the picker slot is sent, and the state left.
+// The drag in-process, as message traces: which messages a press, a second press, a
+// move, a release, a capture loss and Escape bring, what the picker slot is sent, and the
+// state left.
 #include "picker/PickerDlgProbe.h"
 #include "res/resource.h"
 #include "support/ColourTarget.h"
@@ -94,7 +95,7 @@ void ExpectIdle(CPickerDlgProbe& d, HCURSOR cursorBefore)
     }
 } // namespace
 
-TEST(Drag, PressOnThePickerCapturesLiftsThePickerAndSamplesThePressPoint)
+TEST(Drag, PressOnThePickerCapturesLiftsThePickerAndSamplesThePressPointOnce)
 {
     CPickerDlgProbe dlg;
     dlg.check = [](CPickerDlgProbe& d) {
@@ -127,6 +128,14 @@ TEST(Drag, PressOnThePickerCapturesLiftsThePickerAndSamplesThePressPoint)
         std::wstring sampled[kReadoutCount];
         for (int i = 0; i < kReadoutCount; ++i)
             sampled[i] = ItemText(hwnd, IDC_RGB_DEC + i);
+
+        // A second press during the drag (another pointing device) belongs to the drag:
+        // no new lift and no sample, and the arrow stays the cursor to put back.
+        const Message again[] = {{WM_LBUTTONDOWN, sent}, {0}};
+        FlushSequence();
+        SendMouse(hwnd, WM_LBUTTONDOWN, kPickerAt);
+        OkSequence(again, "second press during the drag");
+        EXPECT_EQ(arrow, d.m_hPrevCursor);
 
         const Message release[] = {{WM_LBUTTONUP, sent},
                                    {WM_CAPTURECHANGED, sent},
@@ -267,30 +276,6 @@ TEST(Drag, LosingTheCaptureEndsTheDragAndLeavesTheNewHolderItsCapture)
         EXPECT_EQ((LRESULT)d.m_hIconPicker, SendMessageW(d.m_wndPicker.m_hWnd, STM_GETICON, 0, 0));
         ReleaseCapture();
         DestroyWindow(other);
-    };
-    dlg.DoModal();
-}
-
-// A second press during the drag (another pointing device) belongs to the drag: it
-// neither starts it again nor takes the pipette cursor for the one to put back.
-TEST(Drag, ASecondPressDuringTheDragLeavesTheCursorBeforeItToComeBack)
-{
-    CPickerDlgProbe dlg;
-    dlg.check = [](CPickerDlgProbe& d) {
-        HWND hwnd = d.m_hWnd;
-        HCURSOR arrow = ShowArrow();
-        SendMouse(hwnd, WM_LBUTTONDOWN, PickerCentre(hwnd));
-        RecordDialog(d);
-
-        const Message again[] = {{WM_LBUTTONDOWN, sent}, {0}};
-        FlushSequence();
-        SendMouse(hwnd, WM_LBUTTONDOWN, PickerCentre(hwnd));
-        OkSequence(again, "second press on the picker during the drag");
-        EXPECT_TRUE(d.m_bDragging);
-        EXPECT_EQ(d.m_hPickerCursor, GetCursor());
-
-        SendMouse(hwnd, WM_LBUTTONUP, PickerCentre(hwnd));
-        ExpectIdle(d, arrow);
     };
     dlg.DoModal();
 }
