@@ -97,7 +97,7 @@ void CDialog::EndDialog(int nResult)
 {
     m_nModalResult = nResult;
     // The loop looks at the flag only when GetMessage returns, and a sent message (a
-    // WM_CLOSE from another thread) does not make it return: a posted one wakes it.
+    // command sent from another thread) does not make it return: a posted one wakes it.
     if (m_bContinueModal && m_hWnd)
         ::PostMessageW(m_hWnd, WM_NULL, 0, 0);
     m_bContinueModal = FALSE;

@@ -183,8 +183,8 @@ void CPickerDlg::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 {
     // The picker static has no SS_NOTIFY, so the press comes to us; we tell by position
     // whether it was on the picker. A press during a drag (a second pointing device, or
-    // injected input) belongs to that drag: starting it again would remember the pipette
-    // cursor as the one to put back.
+    // injected input) belongs to that drag: starting it again would lift and sample once
+    // more and could take the pipette cursor for the one to put back.
     CWnd* pChild = ChildWindowFromPoint(point);
     if (!m_bDragging && pChild != NULL && pChild->m_hWnd == m_wndPicker.m_hWnd)
     {
