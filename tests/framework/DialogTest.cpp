@@ -104,7 +104,8 @@ TEST(DialogTest, CloseOrCancelSentFromAnotherThreadEndsTheLoopAtOnce)
 {
     struct CDialogClosed : CTestDialog
     {
-        MSG m_msg;
+        UINT m_nMessage = 0;
+        WPARAM m_wParam = 0;
         HANDLE m_hReturned = CreateEventW(NULL, TRUE, FALSE, NULL);
         HANDLE m_hThread = NULL;
         DWORD m_dwSentAt = 0;
@@ -120,7 +121,7 @@ TEST(DialogTest, CloseOrCancelSentFromAnotherThreadEndsTheLoopAtOnce)
             HWND hWnd = pDlg->m_hWnd;
             Sleep(200); // the loop waits in GetMessage by then
             pDlg->m_dwSentAt = GetTickCount();
-            ::SendMessageW(hWnd, pDlg->m_msg.message, pDlg->m_msg.wParam, 0);
+            ::SendMessageW(hWnd, pDlg->m_nMessage, pDlg->m_wParam, 0);
             // A loop that missed its end would wait for input for ever: wake it, so that
             // the test fails on the time instead of hanging.
             if (WaitForSingleObject(pDlg->m_hReturned, 2000) == WAIT_TIMEOUT)
@@ -128,11 +129,16 @@ TEST(DialogTest, CloseOrCancelSentFromAnotherThreadEndsTheLoopAtOnce)
             return 0;
         }
     };
-    const MSG sent[] = {{NULL, WM_CLOSE, 0}, {NULL, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED)}};
-    for (const MSG& msg : sent)
+    const struct
+    {
+        UINT message;
+        WPARAM wParam;
+    } sent[] = {{WM_CLOSE, 0}, {WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED)}};
+    for (const auto& msg : sent)
     {
         CDialogClosed dlg;
-        dlg.m_msg = msg;
+        dlg.m_nMessage = msg.message;
+        dlg.m_wParam = msg.wParam;
         INT_PTR nResult = dlg.DoModal();
         DWORD dwReturnedAt = GetTickCount();
         SetEvent(dlg.m_hReturned);
