@@ -235,7 +235,7 @@ private:
             ::ReleaseDC(NULL, dc);
             for (int n = 0; n < kReadoutCount; ++n)
             {
-                FormatReadout(n, cr, pt, strText);
+                FormatReadout(Readout(n), cr, pt, strText);
                 ::SetDlgItemTextW(m_hWnd, g_nReadoutIDs[n], strText);
             }
             for (int n = 0; n < 4; ++n)

@@ -2,9 +2,8 @@
 
 #include "CWnd.h"
 
-CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-    : m_pDlgWnd(pDlgWnd),
-      m_bSaveAndValidate(bSaveAndValidate)
+CDataExchange::CDataExchange(CWnd* pDlgWnd)
+    : m_pDlgWnd(pDlgWnd)
 {
 }
 

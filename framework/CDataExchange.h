@@ -1,4 +1,4 @@
-// What DoDataExchange works on: the dialog and the direction of the exchange.
+// What DoDataExchange works on: the dialog whose controls it attaches.
 #pragma once
 #include <windows.h>
 
@@ -7,10 +7,9 @@ class CWnd;
 class CDataExchange
 {
 public:
-    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
+    explicit CDataExchange(CWnd* pDlgWnd);
 
     CWnd* m_pDlgWnd;
-    BOOL m_bSaveAndValidate;
 };
 
 // Subclasses the dialog's control nIDC with rControl, once.

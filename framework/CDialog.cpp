@@ -96,14 +96,11 @@ INT_PTR CDialog::DoModal()
 void CDialog::EndDialog(int nResult)
 {
     m_nModalResult = nResult;
+    // The loop looks at the flag only when GetMessage returns, and a sent message (a
+    // command sent from another thread) does not make it return: a posted one wakes it.
+    if (m_bContinueModal && m_hWnd)
+        ::PostMessageW(m_hWnd, WM_NULL, 0, 0);
     m_bContinueModal = FALSE;
-}
-
-BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
-{
-    CDataExchange dx(this, bSaveAndValidate);
-    DoDataExchange(&dx);
-    return TRUE;
 }
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
@@ -115,7 +112,8 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 
 BOOL CDialog::OnInitDialog()
 {
-    UpdateData(FALSE);
+    CDataExchange dx(this);
+    DoDataExchange(&dx);
     return TRUE;
 }
 

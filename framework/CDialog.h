@@ -13,9 +13,8 @@ public:
 
     // The EndDialog result, or -1 when the window could not be created.
     virtual INT_PTR DoModal();
+    // Ends the modal loop, which returns nResult.
     void EndDialog(int nResult);
-    // Exchanges data with the members: FALSE fills the controls, TRUE reads them.
-    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
     // Dialog-manager keyboard handling (tab, arrows, Enter, Escape).
     virtual BOOL PreTranslateMessage(MSG* pMsg);

@@ -233,29 +233,9 @@ void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
     ::InvalidateRect(m_hWnd, lpRect, bErase);
 }
 
-CDC* CWnd::GetDC()
-{
-    return CDC::FromHandle(::GetDC(m_hWnd));
-}
-
-int CWnd::ReleaseDC(CDC* pDC)
-{
-    return pDC ? ::ReleaseDC(m_hWnd, pDC->m_hDC) : 0;
-}
-
 CWnd* CWnd::SetCapture()
 {
     return FromHandle(::SetCapture(m_hWnd));
-}
-
-CWnd* CWnd::GetCapture()
-{
-    return FromHandle(::GetCapture());
-}
-
-CWnd* CWnd::GetFocus()
-{
-    return FromHandle(::GetFocus());
 }
 
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
@@ -297,10 +277,6 @@ BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT
     return pEntry && DispatchEntry(pEntry, wParam, message - WM_CTLCOLORMSGBOX, pResult);
 }
 
-void CWnd::PostNcDestroy()
-{
-}
-
 void CWnd::OnSysColorChange()
 {
     if (!(GetStyle() & WS_CHILD))
@@ -320,8 +296,9 @@ LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
     s_msgCur.wParam = wParam;
     s_msgCur.lParam = lParam;
     LRESULT result = pWnd->WindowProc(message, wParam, lParam);
+    // The window is gone: the object lets go of it.
     if (message == WM_NCDESTROY)
-        pWnd->OnNcDestroy();
+        pWnd->UnsubclassWindow();
     s_msgCur = msgPrev;
     return result;
 }
@@ -417,12 +394,6 @@ BOOL CWnd::DispatchEntry(const AFX_MSGMAP_ENTRY* pEntry, WPARAM wParam, LPARAM l
 }
 
 AFX_MSGMAP_CASTS_END
-
-void CWnd::OnNcDestroy()
-{
-    UnsubclassWindow();
-    PostNcDestroy();
-}
 
 // The root of every window's message map.
 const AFX_MSGMAP* CWnd::GetMessageMap() const

@@ -60,13 +60,9 @@ public:
 
     // Painting
     void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
-    CDC* GetDC();
-    int ReleaseDC(CDC* pDC);
 
     // Input
     CWnd* SetCapture();
-    static CWnd* GetCapture();
-    static CWnd* GetFocus();
 
     // Menu and icons
     CMenu* GetSystemMenu(BOOL bRevert) const;
@@ -88,8 +84,6 @@ protected:
     // A message the parent received about this control (a colour request, an owner
     // draw request); TRUE with *pResult when the control answered it.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    // Runs after the window is gone and the object detached.
-    virtual void PostNcDestroy();
 
     // A top-level window passes the change on to all its descendants.
     void OnSysColorChange();
@@ -106,7 +100,6 @@ private:
     BOOL ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     BOOL DispatchEntry(const AFX_MSGMAP_ENTRY* pEntry, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     const AFX_MSGMAP_ENTRY* FindEntry(UINT message, UINT nCode, UINT nID) const;
-    void OnNcDestroy();
 
     WNDPROC m_pfnSuper; // the window's own procedure while subclassed
 };

@@ -2,7 +2,6 @@
 
 #include "about/AboutDlg.h"
 #include "controls/ClipboardText.h"
-#include "picker/Readout.h"
 #include "res/resource.h"
 
 namespace
@@ -21,10 +20,10 @@ static_assert((IDM_ALWAYS_ON_TOP & 0xF) == 0 && IDM_ALWAYS_ON_TOP < 0xF000,
               "IDM_ALWAYS_ON_TOP must be a free system-menu command");
 
 const CPickerDlg::CCopyRow CPickerDlg::s_copyRows[4] = {
-    {&CPickerDlg::m_btnCopyDec, IDC_RGB_DEC},
-    {&CPickerDlg::m_btnCopyHex, IDC_RGB_HEX},
-    {&CPickerDlg::m_btnCopyColorref, IDC_COLORREF},
-    {&CPickerDlg::m_btnCopyHtml, IDC_HTML},
+    {&CPickerDlg::m_btnCopyDec, kReadoutRgbDec},
+    {&CPickerDlg::m_btnCopyHex, kReadoutRgbHex},
+    {&CPickerDlg::m_btnCopyColorref, kReadoutColorref},
+    {&CPickerDlg::m_btnCopyHtml, kReadoutHtml},
 };
 
 CPickerDlg::CPickerDlg(CWnd* pParent)
@@ -183,9 +182,11 @@ BOOL CPickerDlg::PreTranslateMessage(MSG* pMsg)
 void CPickerDlg::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 {
     // The picker static has no SS_NOTIFY, so the press comes to us; we tell by position
-    // whether it was on the picker.
+    // whether it was on the picker. A press during a drag (a second pointing device, or
+    // injected input) belongs to that drag: starting it again would lift and sample once
+    // more and could take the pipette cursor for the one to put back.
     CWnd* pChild = ChildWindowFromPoint(point);
-    if (pChild != NULL && pChild->m_hWnd == m_wndPicker.m_hWnd)
+    if (!m_bDragging && pChild != NULL && pChild->m_hWnd == m_wndPicker.m_hWnd)
     {
         StartDrag();
         ClientToScreen(&point);
@@ -259,7 +260,7 @@ void CPickerDlg::SampleAt(CPoint ptScreen)
     CString strText;
     for (int i = 0; i < kReadoutCount; ++i)
     {
-        FormatReadout(i, sample.cr, sample.point, strText);
+        FormatReadout(Readout(i), sample.cr, sample.point, strText);
         SetDlgItemText(g_nReadoutIDs[i], strText);
     }
     UpdateCopyButtons();
@@ -270,7 +271,7 @@ void CPickerDlg::UpdateCopyButtons()
     CString strText;
     for (const CCopyRow& row : s_copyRows)
     {
-        GetDlgItemText(row.nIDReadout, strText);
+        GetDlgItemText(g_nReadoutIDs[row.readout], strText);
         EnableControl(this, &(this->*row.pButton), strText.GetLength() != 0);
     }
 }
@@ -287,38 +288,27 @@ void EnableControl(CDialog* pDlg, CWnd* pControl, bool bEnable)
 
 void CPickerDlg::OnCopyDec()
 {
-    CopyReadoutOf(&m_btnCopyDec);
+    CopyReadout(kReadoutRgbDec);
 }
 
 void CPickerDlg::OnCopyHex()
 {
-    CopyReadoutOf(&m_btnCopyHex);
+    CopyReadout(kReadoutRgbHex);
 }
 
 void CPickerDlg::OnCopyColorref()
 {
-    CopyReadoutOf(&m_btnCopyColorref);
+    CopyReadout(kReadoutColorref);
 }
 
 void CPickerDlg::OnCopyHtml()
 {
-    CopyReadoutOf(&m_btnCopyHtml);
+    CopyReadout(kReadoutHtml);
 }
 
-void CPickerDlg::CopyReadoutOf(const CCopyButton* pButton)
+void CPickerDlg::CopyReadout(Readout readout)
 {
-    for (const CCopyRow& row : s_copyRows)
-    {
-        if (&(this->*row.pButton) == pButton)
-        {
-            CString strText;
-            GetDlgItemText(row.nIDReadout, strText);
-            CopyToClipboard(strText);
-        }
-    }
-}
-
-void CPickerDlg::CopyToClipboard(const CString& strText)
-{
+    CString strText;
+    GetDlgItemText(g_nReadoutIDs[readout], strText);
     CopyTextToClipboard(this, strText);
 }

@@ -5,6 +5,7 @@
 #include "afxwin.h"
 #include "controls/ColorSwatch.h"
 #include "controls/CopyButton.h"
+#include "picker/Readout.h"
 #include "picker/ScreenSampler.h"
 
 class CPickerDlg : public CDialog
@@ -33,8 +34,8 @@ protected:
     void SampleAt(CPoint ptScreen);
     // Enables each copy button whose readout has text.
     void UpdateCopyButtons();
-    // Puts strText on the clipboard with the dialog as its owner.
-    void CopyToClipboard(const CString& strText);
+    // Puts the readout's text on the clipboard with the dialog as its owner.
+    void CopyReadout(Readout readout);
 
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnPaint();
@@ -73,12 +74,9 @@ private:
     struct CCopyRow
     {
         CCopyButton CPickerDlg::*pButton;
-        int nIDReadout;
+        Readout readout;
     };
     static const CCopyRow s_copyRows[4];
-
-    // Copies the readout of pButton's row.
-    void CopyReadoutOf(const CCopyButton* pButton);
 };
 
 // Enables or disables a control of pDlg. The focus moves on before its holder goes

@@ -3,14 +3,20 @@
 
 #include "afxwin.h"
 
-enum
+// The readouts in the order they are written, top to bottom in the dialog.
+enum Readout
 {
-    kReadoutCount = 5
+    kReadoutRgbDec,
+    kReadoutRgbHex,
+    kReadoutColorref,
+    kReadoutHtml,
+    kReadoutCoordinates
 };
+const int kReadoutCount = kReadoutCoordinates + 1;
 
-// The readout controls, in the order they are written.
+// The control that shows each readout.
 extern const int g_nReadoutIDs[kReadoutCount];
 
-// Formats readout nIndex (0 to kReadoutCount - 1) of colour cr read at screen point pt
-// into strText, whose buffer is reused.
-void FormatReadout(int nIndex, COLORREF cr, POINT pt, CString& strText);
+// Formats the readout of colour cr read at screen point pt into strText, whose buffer is
+// reused.
+void FormatReadout(Readout readout, COLORREF cr, POINT pt, CString& strText);

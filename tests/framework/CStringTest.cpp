@@ -1,5 +1,5 @@
-// CString: formatting of the readout texts, buffer reuse, resource strings and the
-// GetBuffer/ReleaseBuffer protocol.
+// CString: formatting, buffer reuse, resource strings and the GetBuffer/ReleaseBuffer
+// protocol.
 #include "CString.h"
 
 #include <gtest/gtest.h>
@@ -16,45 +16,7 @@ std::wstring Str(const CString& s)
 {
     return std::wstring((LPCTSTR)s, s.GetLength());
 }
-
-struct Readouts
-{
-    CString dec, hex, colorref, html;
-};
-
-Readouts FormatColor(COLORREF cr)
-{
-    int r = cr & 0xFF, g = (cr >> 8) & 0xFF, b = (cr >> 16) & 0xFF;
-    Readouts out;
-    out.dec.Format(L"%d, %d, %d", r, g, b);
-    out.hex.Format(L"%02X, %02X, %02X", r, g, b);
-    out.colorref.Format(L"%08X", cr);
-    out.html.Format(L"#%02X%02X%02X", r, g, b);
-    return out;
-}
 } // namespace
-
-TEST(CStringFormat, ReadoutFormatsGiveTheDocumentedTexts)
-{
-    struct Case
-    {
-        COLORREF cr;
-        const wchar_t *dec, *hex, *colorref, *html;
-    } cases[] = {
-        {0x00FF8040, L"64, 128, 255", L"40, 80, FF", L"00FF8040", L"#4080FF"},
-        {0x000000FF, L"255, 0, 0", L"FF, 00, 00", L"000000FF", L"#FF0000"},
-        {0x00030201, L"1, 2, 3", L"01, 02, 03", L"00030201", L"#010203"},
-        {CLR_INVALID, L"255, 255, 255", L"FF, FF, FF", L"FFFFFFFF", L"#FFFFFF"},
-    };
-    for (const Case& c : cases)
-    {
-        Readouts out = FormatColor(c.cr);
-        EXPECT_EQ(std::wstring(c.dec), Str(out.dec)) << std::hex << c.cr;
-        EXPECT_EQ(std::wstring(c.hex), Str(out.hex)) << std::hex << c.cr;
-        EXPECT_EQ(std::wstring(c.colorref), Str(out.colorref)) << std::hex << c.cr;
-        EXPECT_EQ(std::wstring(c.html), Str(out.html)) << std::hex << c.cr;
-    }
-}
 
 TEST(CStringFormat, NegativeCoordinatesKeepTheirSign)
 {

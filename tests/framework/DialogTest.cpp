@@ -96,6 +96,61 @@ TEST(DialogTest, EndDialogInOnInitDialogSkipsTheLoop)
     EXPECT_EQ(1234, dlg.DoModal());
 }
 
+// A WM_CLOSE or a Cancel command sent from another thread (as "End task" or an automation
+// tool clicking Close sends them) ends the loop at once, though a sent message does not
+// make GetMessage return. The dialog manager posts a WM_CLOSE's Cancel command; a sent
+// command runs OnCancel inside GetMessage.
+TEST(DialogTest, CloseOrCancelSentFromAnotherThreadEndsTheLoopAtOnce)
+{
+    struct CDialogClosed : CTestDialog
+    {
+        UINT m_nMessage = 0;
+        WPARAM m_wParam = 0;
+        HANDLE m_hReturned = CreateEventW(NULL, TRUE, FALSE, NULL);
+        HANDLE m_hThread = NULL;
+        DWORD m_dwSentAt = 0;
+        BOOL OnInitDialog() override
+        {
+            CTestDialog::OnInitDialog();
+            m_hThread = CreateThread(NULL, 0, CloseFromOutside, this, 0, NULL);
+            return TRUE;
+        }
+        static DWORD WINAPI CloseFromOutside(LPVOID pParam)
+        {
+            CDialogClosed* pDlg = static_cast<CDialogClosed*>(pParam);
+            HWND hWnd = pDlg->m_hWnd;
+            Sleep(200); // the loop waits in GetMessage by then
+            pDlg->m_dwSentAt = GetTickCount();
+            ::SendMessageW(hWnd, pDlg->m_nMessage, pDlg->m_wParam, 0);
+            // A loop that missed its end would wait for input for ever: wake it, so that
+            // the test fails on the time instead of hanging.
+            if (WaitForSingleObject(pDlg->m_hReturned, 2000) == WAIT_TIMEOUT)
+                ::PostMessageW(hWnd, WM_NULL, 0, 0);
+            return 0;
+        }
+    };
+    const struct
+    {
+        UINT message;
+        WPARAM wParam;
+    } sent[] = {{WM_CLOSE, 0}, {WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED)}};
+    for (const auto& msg : sent)
+    {
+        CDialogClosed dlg;
+        dlg.m_nMessage = msg.message;
+        dlg.m_wParam = msg.wParam;
+        INT_PTR nResult = dlg.DoModal();
+        DWORD dwReturnedAt = GetTickCount();
+        SetEvent(dlg.m_hReturned);
+        ASSERT_NE(nullptr, dlg.m_hThread);
+        WaitForSingleObject(dlg.m_hThread, INFINITE);
+        CloseHandle(dlg.m_hThread);
+        CloseHandle(dlg.m_hReturned);
+        EXPECT_EQ(IDCANCEL, nResult) << "message " << msg.message;
+        EXPECT_LT(dwReturnedAt - dlg.m_dwSentAt, 100u) << "ms from message " << msg.message << " to DoModal's return";
+    }
+}
+
 TEST(DialogTest, MissingTemplateFailsWithoutAWindow)
 {
     struct CDialogMissing : CTestDialog

@@ -36,19 +36,17 @@ TEST(Monkey, RandomRealInputNeitherCrashesNorHangsNorLeaks)
 
     MonkeyReport r = RunMonkey(settings);
 
+    // The details first; the summary is the last line, whatever fails on the way.
     double seconds = r.elapsedMs / 1000.0;
-    printf("monkey: %ld events in %ld gestures, %.1f s, %.0f events/s\n", r.events, r.gestures, seconds,
+    printf("monkey: %ld gestures in %.1f s, %.0f events/s\n", r.gestures, seconds,
            seconds > 0 ? r.events / seconds : 0.0);
-    printf("monkey: %d runs of the program, %d ended by the monkey, each with exit code 0:\n", r.starts,
-           (int)r.endings.size());
+    printf("monkey: the runs the monkey ended, each with exit code 0:\n");
     for (const std::string& ending : r.endings)
         printf("  ended after:%s\n", ending.c_str());
-    printf("monkey: %d pipette drags and %d copies checked, %d About boxes and %d of Wine's seen, %zu link presses, "
-           "%d restores from minimised, %d windows put back on the screen\n",
-           r.samplesChecked, r.copiesChecked, r.aboutOpenings, r.wineBoxOpenings, browser.Requests().size(), r.restores,
-           r.recentres);
-    printf("monkey: GDI and USER objects accounted for %d runs of the program; %zu growths made once, %d undecided\n",
-           r.leakRuns, r.madeOnce.size(), r.undecided);
+    printf("monkey: %d About boxes and %d of Wine's seen, %zu link presses, %d restores from minimised, %d windows "
+           "put back on the screen\n",
+           r.aboutOpenings, r.wineBoxOpenings, browser.Requests().size(), r.restores, r.recentres);
+    printf("monkey: GDI and USER objects accounted for %d runs of the program\n", r.leakRuns);
     for (const std::string& counts : r.madeOnce)
         printf("  made once: %s\n", counts.c_str());
     fflush(stdout);
@@ -63,4 +61,8 @@ TEST(Monkey, RandomRealInputNeitherCrashesNorHangsNorLeaks)
         EXPECT_GE((int)r.endings.size() + 1, r.starts);
         EXPECT_EQ(r.starts, r.leakRuns);
     }
+    printf("monkey: %ld events, %d runs of the program (%zu ended by the monkey), %d pipette drags and %d copies "
+           "checked, %zu growths made once, %d undecided\n",
+           r.events, r.starts, r.endings.size(), r.samplesChecked, r.copiesChecked, r.madeOnce.size(), r.undecided);
+    fflush(stdout);
 }

@@ -1,5 +1,6 @@
-// The drag in-process, as message traces: which messages a press, a move, a release,
-// a capture loss and Escape bring, what the picker slot is sent, and the state left.
+// The drag in-process, as message traces: which messages a press, a second press, a
+// move, a release, a capture loss and Escape bring, what the picker slot is sent, and the
+// state left.
 #include "picker/PickerDlgProbe.h"
 #include "res/resource.h"
 #include "support/ColourTarget.h"
@@ -16,10 +17,8 @@ namespace
 {
 // Where the press test puts the pipette's centre.
 const POINT kPickerAt = {300, 200};
-// The colour texts of the pixels under it: the pipette's dark grey shaft, or the
-// dialog face (Wine's) of the emptied slot.
+// The colour texts of the pipette's dark grey shaft under it.
 const wchar_t* const kShaft[4] = {L"128, 128, 128", L"80, 80, 80", L"00808080", L"#808080"};
-const wchar_t* const kFace[4] = {L"245, 245, 245", L"F5, F5, F5", L"00F5F5F5", L"#F5F5F5"};
 // Off the screen nothing can be read: the invalid colour's texts.
 const wchar_t* const kInvalid[4] = {L"255, 255, 255", L"FF, FF, FF", L"FFFFFFFF", L"#FFFFFF"};
 
@@ -96,12 +95,11 @@ void ExpectIdle(CPickerDlgProbe& d, HCURSOR cursorBefore)
     }
 } // namespace
 
-TEST(Drag, PressOnThePickerCapturesLiftsThePickerAndSamplesThePressPoint)
+TEST(Drag, PressOnThePickerCapturesLiftsThePickerAndSamplesThePressPointOnce)
 {
     CPickerDlgProbe dlg;
     dlg.check = [](CPickerDlgProbe& d) {
         HWND hwnd = d.m_hWnd;
-        ASSERT_EQ(RGB(0xF5, 0xF5, 0xF5), GetSysColor(COLOR_BTNFACE)) << "precondition: Wine's face colour";
         ASSERT_TRUE(PlacePickerAt(hwnd, kPickerAt));
         RecordDialog(d);
         HCURSOR arrow = ShowArrow();
@@ -119,10 +117,25 @@ TEST(Drag, PressOnThePickerCapturesLiftsThePickerAndSamplesThePressPoint)
         EXPECT_EQ(d.m_hPickerCursor, GetCursor());
         EXPECT_EQ(arrow, d.m_hPrevCursor);
         EXPECT_EQ((LRESULT)d.m_hIconEmpty, SendMessageW(d.m_wndPicker.m_hWnd, STM_GETICON, 0, 0));
-        // The pixel under the press: the pipette's, or the emptied slot's when the
-        // screen has caught up with the new icon already.
-        const wchar_t* const* shown = ItemText(hwnd, IDC_COLORREF) == kFace[2] ? kFace : kShaft;
-        ExpectReadouts(hwnd, shown, L"300, 200");
+        // The pixel under the press: the pipette's, or the emptied slot's dialog face
+        // when the screen has caught up with the new icon already.
+        COLORREF shown = CLR_INVALID;
+        ASSERT_TRUE(ReadColorref(ItemText(hwnd, IDC_COLORREF), &shown));
+        if (shown == GetSysColor(COLOR_BTNFACE))
+            EXPECT_EQ(L"300, 200", ItemText(hwnd, IDC_COORDINATES));
+        else
+            ExpectReadouts(hwnd, kShaft, L"300, 200");
+        std::wstring sampled[kReadoutCount];
+        for (int i = 0; i < kReadoutCount; ++i)
+            sampled[i] = ItemText(hwnd, IDC_RGB_DEC + i);
+
+        // A second press during the drag (another pointing device) belongs to the drag:
+        // no new lift and no sample, and the arrow stays the cursor to put back.
+        const Message again[] = {{WM_LBUTTONDOWN, sent}, {0}};
+        FlushSequence();
+        SendMouse(hwnd, WM_LBUTTONDOWN, kPickerAt);
+        OkSequence(again, "second press during the drag");
+        EXPECT_EQ(arrow, d.m_hPrevCursor);
 
         const Message release[] = {{WM_LBUTTONUP, sent},
                                    {WM_CAPTURECHANGED, sent},
@@ -134,7 +147,8 @@ TEST(Drag, PressOnThePickerCapturesLiftsThePickerAndSamplesThePressPoint)
         OkSequence(release, "release: the capture change ends the drag inside the outer end");
         ExpectIdle(d, arrow);
         // The release point is not sampled; the readouts keep the last sample.
-        ExpectReadouts(hwnd, shown, L"300, 200");
+        for (int i = 0; i < kReadoutCount; ++i)
+            EXPECT_EQ(sampled[i], ItemText(hwnd, IDC_RGB_DEC + i)) << "readout " << IDC_RGB_DEC + i;
     };
     dlg.DoModal();
 }

@@ -1,7 +1,6 @@
 // The readout texts of a sample, checked against the worked examples a user would
 // type into another program: decimal, hex, raw COLORREF, HTML and the screen point.
 #include "picker/Readout.h"
-#include "res/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +15,7 @@ std::vector<std::wstring> FormatAll(COLORREF cr, POINT pt)
     CString strText;
     for (int i = 0; i < kReadoutCount; ++i)
     {
-        FormatReadout(i, cr, pt, strText);
+        FormatReadout(Readout(i), cr, pt, strText);
         texts.push_back((LPCTSTR)strText);
     }
     return texts;
@@ -48,23 +47,16 @@ TEST(Readout, WorkedExamplesGiveExactlyTheirTexts)
     }
 }
 
-TEST(Readout, ControlsAreWrittenInDisplayOrder)
-{
-    const int expected[kReadoutCount] = {IDC_RGB_DEC, IDC_RGB_HEX, IDC_COLORREF, IDC_HTML, IDC_COORDINATES};
-    for (int i = 0; i < kReadoutCount; ++i)
-        EXPECT_EQ(expected[i], g_nReadoutIDs[i]) << "position " << i;
-}
-
 // One string carries all five texts of a sample in turn, so a short text after a long
 // one must not keep the long one's tail.
 TEST(Readout, ReusedBufferKeepsNoTailOfALongerText)
 {
     CString strText;
     POINT pt = {-1024, -768};
-    FormatReadout(0, CLR_INVALID, pt, strText);
-    FormatReadout(2, 0, pt, strText);
+    FormatReadout(kReadoutRgbDec, CLR_INVALID, pt, strText);
+    FormatReadout(kReadoutColorref, 0, pt, strText);
     EXPECT_EQ(8, strText.GetLength());
     EXPECT_STREQ(L"00000000", (LPCTSTR)strText);
-    FormatReadout(1, 0x00010203, pt, strText);
+    FormatReadout(kReadoutRgbHex, 0x00010203, pt, strText);
     EXPECT_STREQ(L"03, 02, 01", (LPCTSTR)strText);
 }

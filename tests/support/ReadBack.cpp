@@ -51,3 +51,12 @@ bool ReadPoint(const std::wstring& text, POINT* pt)
     pt->y = std::stol(m.str(2));
     return true;
 }
+
+bool ReadColorref(const std::wstring& text, COLORREF* cr)
+{
+    static const std::wregex shape(L"[0-9A-F]{8}");
+    if (!std::regex_match(text, shape))
+        return false;
+    *cr = (COLORREF)std::stoul(text, NULL, 16);
+    return true;
+}

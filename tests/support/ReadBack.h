@@ -24,5 +24,8 @@ std::wstring ItemText(HWND dialog, int id);
 // The screen point a coordinates readout names; false unless the text is exactly
 // "x, y" in plain decimals.
 bool ReadPoint(const std::wstring& text, POINT* pt);
+// The colour a COLORREF readout names; false unless the text is exactly eight upper-case
+// hexadecimal digits.
+bool ReadColorref(const std::wstring& text, COLORREF* cr);
 // Each copy button with the readout it copies, in tab order.
 extern const int kCopyButtonReadouts[4][2];
