@@ -8,13 +8,13 @@
 // screen pixel the sample reads (found before the timed part), the five readout texts
 // set, each copy button's readout read back, the button enabled and the default button
 // asked for, and the swatch repainted, with no message dispatch around them; against it
-// the sample shows what the sampler adds (its cursor reads, awareness switch and
-// monitor checks). Tintlet and the floors take turns at every point of a walk, in
-// rounds; every sample's readout is checked. Also the heap
-// allocations the program's own code makes in a sample, and the copy buttons' image
-// rebuild after a system colour change against the floor of loading their sixteen
-// mapped glyphs and nothing else. Where the system scales the program, the rows say at
-// which DPI, and the rebuild, which no scale changes, is left out.
+// the sample shows what the sampler adds (its cursor reads, awareness switch, monitor
+// check and mapping). Tintlet and the floors take turns at every point of a walk, in
+// rounds; every sample's readout is checked. Also the heap allocations the program's
+// own code makes in a sample, and the copy buttons' image rebuild after a system colour
+// change against the floor of loading their sixteen mapped glyphs and nothing else.
+// Where the system scales the program, the rows say at which DPI, and the rebuild,
+// which no scale changes, is left out.
 //   sample_bench [SAMPLES] [ROUNDS]
 #include "Clock.h"
 #include "Goal.h"
