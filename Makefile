@@ -1,7 +1,9 @@
 # make run          build Tintlet.exe and run it under Wine
 # make test         build everything and the zip, and run every test under a private X server
 # make bench        print the benchmark table
-# make monkey       send 20,000 random real input events to the running program (SEED=n replays a run)
+# make monkey       send 20,000 random real input events to the running program (SEED=n replays a run;
+#                   DPI=n runs it at that system DPI, in a desktop prefix of its own: 144 with WINE=10
+#                   scales the program by 1.5, while Wine 8 scales nothing)
 # make install      install Tintlet for this Linux user: the launcher `tintlet` in PREFIX/bin (PREFIX is
 #                   ~/.local unless given), the exe, a desktop menu entry and its icons in PREFIX/share;
 #                   DESTDIR=dir puts them all under dir
@@ -82,7 +84,7 @@ bench: build
 	@bash scripts/bench.sh
 
 monkey: build
-	@TINTLET_MONKEY_EVENTS=20000 TINTLET_MONKEY_SEED=$(SEED) bash scripts/test.sh -R '^Monkey\.' -V
+	@TINTLET_DPI=$(DPI) TINTLET_MONKEY_EVENTS=20000 TINTLET_MONKEY_SEED=$(SEED) bash scripts/test.sh -R '^Monkey\.' -V
 
 screenshots: build
 	@bash scripts/screenshots.sh docs

@@ -1,6 +1,9 @@
+// The awareness switch is declared for Windows 10 and later only: this file sees that
+// declaration, so that the pointer it is called through has its type, calling convention
+// included. Nothing here may call a function newer than Windows 7 directly.
+#undef WINVER
+#define WINVER 0x0605
 #include "Stripes.h"
-
-#include "DpiSwitch.h"
 
 namespace
 {
@@ -54,17 +57,22 @@ COLORREF Stripes::Color(int i) const
     return kColors[i % kStripes];
 }
 
-bool Stripes::OnScreen() const
+POINT Stripes::Pixel(POINT pt) const
 {
     RECT physical = PhysicalRect();
-    int dpi = Dpi();
+    POINT pixel = {physical.left + MulDiv(pt.x - m_x, physical.right - physical.left, kStripes * kStripeWidth),
+                   physical.top + MulDiv(pt.y - m_y, physical.bottom - physical.top, kHeight)};
+    return pixel;
+}
+
+bool Stripes::OnScreen() const
+{
     HDC dc = GetDC(NULL);
     bool shown = true;
     for (int i = 0; i < kStripes && shown; ++i)
     {
-        POINT pt = Point(i);
-        shown = GetPixel(dc, physical.left + MulDiv(pt.x - m_x, dpi, 96), physical.top + MulDiv(pt.y - m_y, dpi, 96)) ==
-                Color(i);
+        POINT pixel = Pixel(Point(i));
+        shown = GetPixel(dc, pixel.x, pixel.y) == Color(i);
     }
     ReleaseDC(NULL, dc);
     return shown;
@@ -80,7 +88,10 @@ int Stripes::Dpi() const
 // shows a per-monitor aware one an unaware program's windows unscaled).
 RECT Stripes::PhysicalRect() const
 {
-    SetThreadDpiAwarenessContextFn set = FindSetThreadDpiAwarenessContext();
+    // Found at run time (NULL before Windows 10 1607): importing it would keep the bench
+    // from loading on older Windows.
+    auto set = reinterpret_cast<decltype(&::SetThreadDpiAwarenessContext)>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext"));
     DPI_AWARENESS_CONTEXT previous = set ? set(DPI_AWARENESS_CONTEXT_SYSTEM_AWARE) : NULL;
     RECT rc;
     GetWindowRect(m_hwnd, &rc);

@@ -19,6 +19,9 @@ public:
     POINT Point(int i) const;
     // The colour painted at Point(i).
     COLORREF Color(int i) const;
+    // The screen pixel that the point pt of the walk covers: pt itself unless the system
+    // scales this program.
+    POINT Pixel(POINT pt) const;
     // Whether the screen shows every stripe's colour where it should.
     bool OnScreen() const;
     // The screen's dots per inch for this program's points: 96 unless the system scales it.

@@ -1,3 +1,7 @@
+// The conversion of a point into a window's own DPI is declared for Windows 8.1 and
+// later: the tests run only under Wine, which has it.
+#undef WINVER
+#define WINVER 0x0603
 #include "monkey/GestureMaker.h"
 
 #include "res/resource.h"
@@ -56,6 +60,10 @@ HWND ControlAt(HWND dialog, POINT pt)
 
 LRESULT HitTest(HWND hwnd, POINT pt)
 {
+    // The message's point goes to the program as it is: one the system scales, as it
+    // declares no DPI awareness, must be asked in its own points.
+    if (!PhysicalToLogicalPointForPerMonitorDPI(hwnd, &pt))
+        return HTNOWHERE;
     DWORD_PTR hit = HTNOWHERE;
     SendMessageTimeoutW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y), SMTO_NORMAL, 1000, &hit);
     return (LRESULT)hit;

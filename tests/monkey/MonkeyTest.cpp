@@ -1,6 +1,7 @@
 // The monkey against the real Tintlet.exe. `make test` runs a short one, `make monkey`
 // the long one; TINTLET_MONKEY_SEED replays a run, TINTLET_MONKEY_EVENTS and
-// TINTLET_MONKEY_SECONDS set its length and its time bound.
+// TINTLET_MONKEY_SECONDS set its length and its time bound, and TINTLET_DPI runs it at
+// that system DPI (scripts/wine-exec).
 #include "monkey/Monkey.h"
 #include "support/BrowserRecorder.h"
 #include "support/XBridge.h"
@@ -21,6 +22,9 @@ unsigned long Setting(const char* name, unsigned long fallback)
 
 TEST(Monkey, RandomRealInputNeitherCrashesNorHangsNorLeaks)
 {
+    // Where the system scales programs, the monkey's points must be the screen's pixels,
+    // as xdotool's moves and the coordinates readout are.
+    SetProcessDPIAware();
     ASSERT_TRUE(XBridge::Available()) << "the monkey sends its input through the X bridge of scripts/test.sh";
     // The About box's link opens into the recorder, not a browser.
     BrowserRecorder browser;
